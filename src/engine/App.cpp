@@ -1,0 +1,6 @@
+#include "engine/App.h"
+
+int RunApp(int, char**)
+{
+    return 0;
+}

@@ -1,0 +1,6 @@
+#include "engine/App.h"
+
+int main(int argc, char** argv)
+{
+    return RunApp(argc, argv);
+}
