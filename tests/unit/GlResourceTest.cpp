@@ -10,6 +10,7 @@
 #include "objects/Animation.h"
 #include "objects/Object.h"
 #include "objects/Texture.h"
+#include "objects/Transform.h"
 #include "render/MaterialInputs.h"
 #include "render/Mesh.h"
 #include "render/ShaderLibrary.h"
@@ -22,11 +23,15 @@ namespace {
 
 class GlResources : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { haveGl = CreateHiddenGlContext(); }
-    static void TearDownTestSuite()
+    // One hidden context for the whole run (making a second one after tearing the first down is
+    // not reliable); between suites it is only marked unavailable so headless tests stay headless.
+    static void SetUpTestSuite()
     {
-        if (haveGl) DestroyHiddenGlContext();
+        static const bool created = CreateHiddenGlContext();
+        haveGl = created;
+        gl_context::SetAvailable(haveGl);
     }
+    static void TearDownTestSuite() { gl_context::SetAvailable(false); }
     void SetUp() override
     {
         if (!haveGl) GTEST_SKIP() << "no display for an OpenGL context";
@@ -160,7 +165,7 @@ TEST_F(GlResources, MissingProgramsAndFilesAreReportedNotStored)
 TEST_F(GlResources, BrokenShaderIsReportedAndTheProgramStillStored)
 {
     ShaderLibrary::Build build = ShaderLibrary::BuildProgram(RenderFixture("Shaders/Vertex/Broken.vert"),
-                                                             RenderFixture("Shaders/Fragment/Basic.frag"));
+                                                             shaders.fragmentDirectory + "Basic.frag");
     ASSERT_GE(build.problems.size(), 2u);
     EXPECT_EQ(build.problems[0].rfind("Shader compilation error: ", 0), 0u);
     EXPECT_EQ(build.problems[1].rfind("Error linking render shader program: ", 0), 0u);
@@ -240,6 +245,46 @@ TEST_F(SpriteDraw, FrameIndexPicksCellsRowMajorFromTheTopLeft)
     EXPECT_EQ(Draw("static_anim", "SquareMesh", sheet, 2, 0), glm::ivec3(0, 0, 255));
     EXPECT_EQ(Draw("static_anim", "SquareMesh", sheet, 3, 0), glm::ivec3(255, 255, 255));
     EXPECT_EQ(Draw("static_anim", "SquareMesh", sheet, 4, 0), glm::ivec3(255, 0, 0)) << "frames wrap around the sheet";
+}
+
+TEST_F(SpriteDraw, PawnsOnAnchorsUseTheScreenAndOthersTheCamera)
+{
+    shaders.load("pawn_anim", "Basic", "Pawn");
+    Camera camera;
+    camera.width = camera.height = Target::kSize;
+    camera.setPosition(1000.0f, 1000.0f);  // the world moved far away
+    for (bool anchored : {true, false}) {
+        Sprite sprite;
+        TransformBase* placement = anchored ? static_cast<TransformBase*>(new AnchorTransform()) : new Transform();
+        placement->setScale(Target::kSize / 2.0f, Target::kSize / 2.0f);
+        sprite.AddComponent(placement);
+        auto* look = new Texture();
+        look->shaders = &shaders;
+        look->camera = &camera;
+        look->program = "pawn_anim";
+        look->mesh = std::make_shared<Mesh>("Square", MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/SquareMesh.json", 2));
+        sprite.AddComponent(look);
+        Target target;
+        sprite.Draw();
+        EXPECT_EQ(target.Pixel(32, 32), anchored ? glm::ivec3(255, 255, 255) : glm::ivec3(0, 0, 0)) << anchored;
+    }
+}
+
+TEST_F(SpriteDraw, ProgramWithoutMaterialIsReported)
+{
+    LogCapture log("gl_material_test_log.txt");
+    shaders.load("Particle", "Basic", "Basic");
+    Camera camera;
+    Sprite sprite;
+    sprite.AddComponent(new Transform());
+    auto* look = new Texture();
+    look->shaders = &shaders;
+    look->camera = &camera;
+    look->program = "Particle";
+    look->mesh = std::make_shared<Mesh>("Square", MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/SquareMesh.json", 2));
+    sprite.AddComponent(look);
+    sprite.Draw();
+    EXPECT_TRUE(log.Has("/// Current Material in Texture has not been properly set up: Particle. ///"));
 }
 
 TEST_F(SpriteDraw, MagentaTakesTheSideColourAndOtherColoursStay)

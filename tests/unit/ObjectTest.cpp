@@ -8,6 +8,7 @@
 #include "objects/Texture.h"
 #include "objects/Transform.h"
 #include "render/Mesh.h"
+#include "RenderTestSupport.h"
 
 TEST(Object, ComponentsStaySortedByKindAndLookupFindsThem)
 {
@@ -152,4 +153,26 @@ TEST(LayerManager, ClaimsSucceedUnlessAHigherWorldLayerExists)
     layers.worldTransforms.push_back(&world);
     EXPECT_FALSE(layers.claimHover(&low));
     EXPECT_TRUE(layers.claimHover(&high));
+}
+
+TEST(Texture, DrawWithoutMeshIsSilentAndWithoutShadersComplains)
+{
+    LogCapture log("texture_component_test_log.txt");
+    Object object;
+    auto* sprite = new Texture();
+    object.AddComponent(sprite);
+    object.Draw();
+    EXPECT_FALSE(log.Has("ShaderLibrary pointer"));
+    sprite->mesh = std::make_shared<Mesh>("NoSuchMeshForThisTest", 2);
+    object.Draw();
+    EXPECT_TRUE(log.Has("/// Texture tried to render without being passed a ShaderLibrary pointer. Ask Dunstan for help. ///"));
+}
+
+TEST(Texture, NoneMeansUntextured)
+{
+    Texture sprite("NoSuchMeshForThisTest", "None");
+    EXPECT_EQ(sprite.texture, nullptr);
+    EXPECT_EQ(sprite.program, "basic");
+    ASSERT_NE(sprite.mesh, nullptr);
+    EXPECT_EQ(sprite.mesh->name, "NoSuchMeshForThisTest");
 }
