@@ -198,7 +198,7 @@ TEST_F(GlResources, MeshUploadsItsVertices)
     EXPECT_EQ(first.color, glm::vec4(1, 0, 0, 1)) << "setColor re-uploads in place";
 }
 
-// Draws one full-target sprite with the given program and returns the centre pixel.
+// Sprites filling a 64 x 64 target, drawn for real.
 class SpriteDraw : public GlResources {
 protected:
     // Untextured sprites sample the scene system's plain white texture.
@@ -206,34 +206,44 @@ protected:
     {
         GlResources::SetUp();
         scenes.InitWith({}, -1);
-    }
-    SceneSystem scenes;
-
-    glm::ivec3 Draw(const std::string& program, const std::string& meshName, TextureData* texture, int frame, int side)
-    {
-        shaders.load(program, program == "static_anim" ? "Static" : "Basic",
-                     program == "static_anim" ? "Basic_Anim" : "Pawn");
-        Camera camera;
         camera.width = camera.height = Target::kSize;
-        Sprite sprite;
-        sprite.inputs.playerNumber = side;
-        auto* placement = new AnchorTransform();
+    }
+
+    // A sprite of the target's size on a mesh of the game's data.
+    std::unique_ptr<Sprite> MakeSprite(const std::string& program, const std::string& meshName, bool anchored)
+    {
+        auto sprite = std::make_unique<Sprite>();
+        TransformBase* placement = anchored ? static_cast<TransformBase*>(new AnchorTransform()) : new Transform();
         placement->setScale(Target::kSize / 2.0f, Target::kSize / 2.0f);
-        sprite.AddComponent(placement);
+        sprite->AddComponent(placement);
         auto* look = new Texture();
         look->shaders = &shaders;
         look->camera = &camera;
         look->program = program;
-        look->texture = texture;
-        look->mesh = std::make_shared<Mesh>(meshName, MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/" + meshName + ".json", 2));
-        sprite.AddComponent(look);
+        std::string path = std::string(SOURCE_DATA_DIR) + "/Meshes/" + meshName + ".json";
+        look->mesh = std::make_shared<Mesh>(meshName, MeshData::FromFile(path, 2));
+        sprite->AddComponent(look);
+        return sprite;
+    }
+
+    // Draws one sprite sheet frame for a side and returns the centre pixel.
+    glm::ivec3 Draw(const std::string& program, const std::string& meshName, TextureData* texture, int frame, int side)
+    {
+        bool screen = program == "static_anim";
+        shaders.load(program, screen ? "Static" : "Basic", screen ? "Basic_Anim" : "Pawn");
+        auto sprite = MakeSprite(program, meshName, true);
+        sprite->inputs.playerNumber = side;
+        sprite->Get<Texture>()->texture = texture;
         auto* animation = new Animation();
         animation->currentFrame = frame;
-        sprite.AddComponent(animation);
+        sprite->AddComponent(animation);
         Target target;
-        sprite.Draw();
+        sprite->Draw();
         return target.Pixel(Target::kSize / 2, Target::kSize / 2);
     }
+
+    SceneSystem scenes;
+    Camera camera;
 };
 
 TEST_F(SpriteDraw, FrameIndexPicksCellsRowMajorFromTheTopLeft)
@@ -250,22 +260,11 @@ TEST_F(SpriteDraw, FrameIndexPicksCellsRowMajorFromTheTopLeft)
 TEST_F(SpriteDraw, PawnsOnAnchorsUseTheScreenAndOthersTheCamera)
 {
     shaders.load("pawn_anim", "Basic", "Pawn");
-    Camera camera;
-    camera.width = camera.height = Target::kSize;
     camera.setPosition(1000.0f, 1000.0f);  // the world moved far away
     for (bool anchored : {true, false}) {
-        Sprite sprite;
-        TransformBase* placement = anchored ? static_cast<TransformBase*>(new AnchorTransform()) : new Transform();
-        placement->setScale(Target::kSize / 2.0f, Target::kSize / 2.0f);
-        sprite.AddComponent(placement);
-        auto* look = new Texture();
-        look->shaders = &shaders;
-        look->camera = &camera;
-        look->program = "pawn_anim";
-        look->mesh = std::make_shared<Mesh>("Square", MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/SquareMesh.json", 2));
-        sprite.AddComponent(look);
+        auto sprite = MakeSprite("pawn_anim", "SquareMesh", anchored);
         Target target;
-        sprite.Draw();
+        sprite->Draw();
         EXPECT_EQ(target.Pixel(32, 32), anchored ? glm::ivec3(255, 255, 255) : glm::ivec3(0, 0, 0)) << anchored;
     }
 }
@@ -274,16 +273,8 @@ TEST_F(SpriteDraw, ProgramWithoutMaterialIsReported)
 {
     LogCapture log("gl_material_test_log.txt");
     shaders.load("Particle", "Basic", "Basic");
-    Camera camera;
-    Sprite sprite;
-    sprite.AddComponent(new Transform());
-    auto* look = new Texture();
-    look->shaders = &shaders;
-    look->camera = &camera;
-    look->program = "Particle";
-    look->mesh = std::make_shared<Mesh>("Square", MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/SquareMesh.json", 2));
-    sprite.AddComponent(look);
-    sprite.Draw();
+    auto sprite = MakeSprite("Particle", "SquareMesh", false);
+    sprite->Draw();
     EXPECT_TRUE(log.Has("/// Current Material in Texture has not been properly set up: Particle. ///"));
 }
 
