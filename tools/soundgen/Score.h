@@ -1,0 +1,52 @@
+#pragma once
+// A piece of music as text: tempo, tracks (instrument, level, pan, reverb send), sections made of
+// chords, melodies, chord-relative patterns and drum step strings, and the order of sections.
+#include <string>
+#include <vector>
+
+namespace synth {
+
+struct Track {
+    std::string name;
+    std::string instrument;
+    float volume = 0.5f;
+    float pan = 0.0f;
+    float reverb = 0.2f;
+    float velocity = 0.8f;
+    int octave = 4;      // octave of patterns and chord voicings
+    bool wide = false;   // doubled, detuned and spread across the stereo field
+    bool drum = false;
+};
+
+struct NoteEvent {
+    int track = 0;
+    double beat = 0.0;   // start, in beats from the start of the piece
+    double beats = 0.0;  // held length in beats
+    float midi = 0.0f;   // pitch; ignored by drums
+    float velocity = 0.0f;
+};
+
+struct Score {
+    double tempo = 120.0;  // beats per minute
+    int meter = 4;         // beats per bar
+    float reverbRoom = 0.6f;
+    float reverbDamp = 0.4f;
+    std::vector<Track> tracks;
+    std::vector<NoteEvent> notes;
+    double totalBeats = 0.0;
+};
+
+// Parses a score; on failure returns false with the line number and reason in `error`.
+bool ParseScore(const std::string& text, Score& out, std::string& error);
+
+// Chord symbol ("Am7", "Bbmaj7", "D/F#") to root pitch class, intervals and optional bass class.
+struct Chord {
+    int root = 0;
+    std::vector<int> intervals;
+    int bass = -1;
+};
+bool ParseChord(const std::string& symbol, Chord& out);
+// Note name ("C#5", "Bb3") to a MIDI number.
+bool ParseNoteName(const std::string& name, int& midi);
+
+}  // namespace synth
