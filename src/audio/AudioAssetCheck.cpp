@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "audio/AudioAssetCheck.h"
 #include "audio/AudioLayer.h"
 #include "audio/SoundSystem.h"
 #include "engine/DataCheck.h"
@@ -18,9 +19,10 @@ constexpr std::array<const char*, 14> kRequiredNames = {
 // Everything the game keeps decoded in memory at once.
 constexpr std::int64_t kMaxDecodedBytes = 64LL * 1024 * 1024;
 
-void CheckAudioAssets(datacheck::Problems& problems)
+}  // namespace
+
+void audio::CheckAssetList(const std::string& file, datacheck::Problems& problems)
 {
-    const std::string file = SoundSystem::kAssetFile;
     json::Document doc;
     json::Result parsed = json::ParseFile(file, doc);
     if (!parsed.ok()) {
@@ -60,6 +62,7 @@ void CheckAudioAssets(datacheck::Problems& problems)
         problems.Add(file + ": the sounds take " + std::to_string(decodedBytes >> 20) + " MiB decoded, more than 64 MiB");
 }
 
-const bool registered = datacheck::Register("AudioAssets", CheckAudioAssets);
-
+namespace {
+const bool registered = datacheck::Register(
+    "AudioAssets", [](datacheck::Problems& problems) { audio::CheckAssetList(SoundSystem::kAssetFile, problems); });
 }  // namespace
