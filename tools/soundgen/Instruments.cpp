@@ -18,25 +18,31 @@ float Vibrato(float t, float depthCents, float delay = 0.25f)
 }
 
 // Karplus-Strong string: a noise burst circulating in a delay line, softened on each pass.
+// The loop is read at a fractional position so every pitch is in tune, not just those whose
+// period is a whole number of samples (the averaging filter itself delays by half a sample).
 std::vector<float> KarplusStrong(float hz, float held, float vel, Rng& rng, float brightness, float decaySeconds)
 {
-    // A plucked string rings on after the finger leaves it, up to its natural decay.
     float release = 0.08f;
     float length = std::min(std::max(held, decaySeconds * 0.5f), decaySeconds) + release;
     auto out = Buffer(length);
-    std::size_t period = std::max<std::size_t>(2, static_cast<std::size_t>(kRate / hz));
-    std::vector<float> line(period);
+    const float period = std::max(2.0f, kRate / hz - 0.5f);
+    const std::size_t size = static_cast<std::size_t>(period) + 2;
+    std::vector<float> line(size, 0.0f);
     OnePole tone;
-    for (float& s : line) s = tone.LowPass(rng.Bipolar(), brightness);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(period); ++i) line[i] = tone.LowPass(rng.Bipolar(), brightness);
     // Per-pass loss so the string falls by 60 dB over `decaySeconds`.
     float loss = std::pow(0.001f, 1.0f / (decaySeconds * hz));
-    std::size_t pos = 0;
+    std::size_t write = static_cast<std::size_t>(period);
     float prev = 0.0f;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        float cur = line[pos];
-        line[pos] = loss * 0.5f * (cur + prev);
+        float readPos = static_cast<float>(write) - period;
+        if (readPos < 0) readPos += size;
+        std::size_t r0 = static_cast<std::size_t>(readPos);
+        float frac = readPos - r0;
+        float cur = line[r0 % size] * (1.0f - frac) + line[(r0 + 1) % size] * frac;
+        line[write] = loss * 0.5f * (cur + prev);
         prev = cur;
-        if (++pos == period) pos = 0;
+        if (++write == size) write = 0;
         float t = static_cast<float>(i) / kRate;
         float env = t < length - release ? 1.0f : std::max(0.0f, (length - t) / release);
         out[i] = cur * env * vel;

@@ -51,14 +51,15 @@ void AddNote(const Score& score, const NoteEvent& e, std::size_t index, Stereo& 
 
 }  // namespace
 
-Stereo RenderScore(const Score& score)
+Stereo RenderScore(const Score& score, int onlyTrack)
 {
     const std::size_t loop = static_cast<std::size_t>(std::llround(score.totalBeats * 60.0 / score.tempo * kRate));
     const std::size_t total = loop + static_cast<std::size_t>(kTailSeconds * kRate);
     Stereo dry(total), send(total);
-    for (std::size_t i = 0; i < score.notes.size(); ++i) AddNote(score, score.notes[i], i, dry, send);
+    for (std::size_t i = 0; i < score.notes.size(); ++i)
+        if (onlyTrack < 0 || score.notes[i].track == onlyTrack) AddNote(score, score.notes[i], i, dry, send);
     Reverb reverb(score.reverbRoom, score.reverbDamp);
-    reverb.Process(send, dry, 1.0f);
+    reverb.Process(send, dry, 2.5f);
     for (std::size_t i = loop; i < total; ++i) {
         dry.left[i % loop] += dry.left[i];
         dry.right[i % loop] += dry.right[i];

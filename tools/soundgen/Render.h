@@ -9,7 +9,8 @@ namespace synth {
 
 // Renders a score to exactly one loop of stereo audio. Notes and reverb that ring past the end are
 // folded back onto the beginning, so the loop point joins without a seam.
-Stereo RenderScore(const Score& score);
+// With `onlyTrack` set, renders that one track alone (for judging the balance of a mix).
+Stereo RenderScore(const Score& score, int onlyTrack = -1);
 
 // Scales to an RMS target and rounds off peaks with a soft knee so nothing ever clips; the same
 // curve is applied to every sample, which keeps the loop seamless. Returns the samples that

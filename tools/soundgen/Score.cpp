@@ -232,7 +232,8 @@ private:
 
     std::vector<int> Voicing(const Chord& chord, int octave) const
     {
-        int base = 12 * (octave + 1) + 4;
+        // Close voicing from G of the octave up: clear of the bass, under the melody.
+        int base = 12 * (octave + 1) + 7;
         std::vector<int> notes;
         for (int iv : chord.intervals) {
             int n = chord.root + iv;

@@ -1,6 +1,7 @@
 // soundgen: renders the game's music (scores in data/audio/*.txt) and sound effects to WAV files.
 // Usage: soundgen SCORE_DIR OUT_DIR        renders everything
 //        soundgen --inspect WAV PNG         draws waveform, spectrogram and loop seam of a file
+//        soundgen --stems SCORE_DIR NAME    prints each track's level against the whole mix
 // Prints one line of measurements per file (levels, clipping, loop seam) for whoever tunes them.
 #include <cstdio>
 #include <fstream>
@@ -24,7 +25,7 @@ void Report(const std::string& name, std::size_t frames, const synth::Levels& lv
                 lv.clipped, kneed, lv.loopJump);
 }
 
-bool MakePiece(const std::string& scoreDir, const std::string& outDir, const std::string& name)
+bool LoadScore(const std::string& scoreDir, const std::string& name, synth::Score& score)
 {
     std::ifstream in(scoreDir + "/" + name + ".txt");
     if (!in) {
@@ -33,12 +34,33 @@ bool MakePiece(const std::string& scoreDir, const std::string& outDir, const std
     }
     std::stringstream text;
     text << in.rdbuf();
-    synth::Score score;
     std::string error;
     if (!synth::ParseScore(text.str(), score, error)) {
         std::fprintf(stderr, "soundgen: %s.txt %s\n", name.c_str(), error.c_str());
         return false;
     }
+    return true;
+}
+
+int Stems(const std::string& scoreDir, const std::string& name)
+{
+    synth::Score score;
+    if (!LoadScore(scoreDir, name, score)) return 1;
+    synth::Stereo mix = synth::RenderScore(score);
+    float mixDb = synth::Measure(mix.left, &mix.right).rmsDb;
+    for (std::size_t t = 0; t < score.tracks.size(); ++t) {
+        synth::Stereo solo = synth::RenderScore(score, static_cast<int>(t));
+        synth::Levels lv = synth::Measure(solo.left, &solo.right);
+        std::printf("%-10s %-10s rms %+6.1f dB  peak %+6.1f dB (against the mix's rms)\n", score.tracks[t].name.c_str(),
+                    score.tracks[t].instrument.c_str(), lv.rmsDb - mixDb, lv.peakDb - mixDb);
+    }
+    return 0;
+}
+
+bool MakePiece(const std::string& scoreDir, const std::string& outDir, const std::string& name)
+{
+    synth::Score score;
+    if (!LoadScore(scoreDir, name, score)) return false;
     synth::Stereo audio = synth::RenderScore(score);
     std::size_t kneed = synth::Master(audio, kMusicRmsDb);
     Report(name, audio.Frames(), synth::Measure(audio.left, &audio.right), kneed);
@@ -61,6 +83,7 @@ bool MakeEffect(const std::string& outDir, const synth::Effect& effect)
 int main(int argc, char** argv)
 {
     if (argc == 4 && std::string(argv[1]) == "--inspect") return synth::InspectToPng(argv[2], argv[3]) ? 0 : 1;
+    if (argc == 4 && std::string(argv[1]) == "--stems") return Stems(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr, "usage: soundgen SCORE_DIR OUT_DIR\n");
         return 2;
