@@ -1,6 +1,21 @@
 #pragma once
 // A piece of music as text: tempo, tracks (instrument, level, pan, reverb send), sections made of
 // chords, melodies, chord-relative patterns and drum step strings, and the order of sections.
+//
+//   tempo 120                      beats per minute          meter 4     beats per bar
+//   room 0.6 0.4                   reverb size and damping   # ...       a comment
+//   track NAME INSTRUMENT [vol V] [pan P] [rev SEND] [vel V] [oct O] [wide]
+//   section NAME                   then, until the next section:
+//     chords Am7:4 D9:4 | ...      chord symbols with their length in beats; '|' is decoration
+//     TRACK E5:1 r:0.5 G5!:0.5 ~:1 a melody: notes, rests, '~' holds the previous note longer,
+//                                  '!' accents, '?' softens; it must fill the section exactly
+//     TRACK pattern 1:0.5 5:0.5 8:1  chord degrees (1 3 5 7 8 9 10 12 -3 -5, r rests), restarted
+//                                  at every chord; "1" of a slash chord is its bass note
+//     TRACK stab x:0.5 r:0.5       the whole chord voicing on each x
+//     TRACK chord                  the voicing held for each chord's length
+//     DRUM x.o.X... ....*3         sixteenth-note steps (X loud, x normal, o soft, . rest),
+//                                  "GROUP*N" repeats a group, the line cycles over the section
+//   order A B A                    the sections in playing order; the whole loops
 #include <string>
 #include <vector>
 
