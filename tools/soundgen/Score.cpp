@@ -330,6 +330,19 @@ private:
         return true;
     }
 
+    void NoteClash(const Section& s, double at, int midi, const std::string& track)
+    {
+        if (std::fabs(at - std::round(at)) > 1e-6) return;
+        for (const auto& span : s.chords) {
+            if (at < span.start - 1e-9 || at >= span.start + span.beats - 1e-9) continue;
+            for (int iv : span.chord.intervals)
+                if ((span.chord.root + iv) % 12 == midi % 12) return;
+            score.clashes.push_back(track + " at beat " + std::to_string(static_cast<int>(at)) + " of the section on line " +
+                                    std::to_string(s.lineNumber));
+            return;
+        }
+    }
+
     bool ExpandMelody(const Section& s, double offset, int track, const std::vector<std::string>& words)
     {
         const Track& t = score.tracks[track];
@@ -351,6 +364,7 @@ private:
                 last = 0;
             } else if (ParseNoteName(head, midi)) {
                 Emit(track, offset + at, beats, midi, vel);
+                NoteClash(s, at, midi, t.name);
                 last = score.notes.size();
             } else {
                 return Fail("bad note '" + w + "'");

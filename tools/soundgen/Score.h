@@ -49,6 +49,9 @@ struct Score {
     std::vector<Track> tracks;
     std::vector<NoteEvent> notes;
     double totalBeats = 0.0;
+    // Melody notes that start on a beat but are not tones of the chord under them: a few are
+    // passing notes, many mean a wrong note or chord.
+    std::vector<std::string> clashes;
 };
 
 // Parses a score; on failure returns false with the line number and reason in `error`.

@@ -61,6 +61,7 @@ bool MakePiece(const std::string& scoreDir, const std::string& outDir, const std
 {
     synth::Score score;
     if (!LoadScore(scoreDir, name, score)) return false;
+    for (const auto& clash : score.clashes) std::printf("%s: off-chord note on the beat: %s\n", name.c_str(), clash.c_str());
     synth::Stereo audio = synth::RenderScore(score);
     std::size_t kneed = synth::Master(audio, kMusicRmsDb);
     Report(name, audio.Frames(), synth::Measure(audio.left, &audio.right), kneed);
