@@ -5,6 +5,7 @@
 // Prints one line of measurements per file (levels, clipping, loop seam) for whoever tunes them.
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -61,7 +62,9 @@ bool MakePiece(const std::string& scoreDir, const std::string& outDir, const std
 {
     synth::Score score;
     if (!LoadScore(scoreDir, name, score)) return false;
-    for (const auto& clash : score.clashes) std::printf("%s: off-chord note on the beat: %s\n", name.c_str(), clash.c_str());
+    // A repeated section repeats its clashes; each is worth one line.
+    for (const auto& clash : std::set<std::string>(score.clashes.begin(), score.clashes.end()))
+        std::printf("%s: off-chord note on the beat: %s\n", name.c_str(), clash.c_str());
     synth::Stereo audio = synth::RenderScore(score);
     std::size_t kneed = synth::Master(audio, kMusicRmsDb);
     Report(name, audio.Frames(), synth::Measure(audio.left, &audio.right), kneed);
