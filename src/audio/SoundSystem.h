@@ -8,6 +8,7 @@
 #include "audio/AudioLayer.h"
 #include "engine/System.h"
 
+namespace audio {
 // 64-bit FNV-1a: the game's hash for name-keyed tables.
 struct NameHash {
     std::size_t operator()(std::string_view name) const
@@ -17,6 +18,7 @@ struct NameHash {
         return static_cast<std::size_t>(hash);
     }
 };
+}  // namespace audio
 
 // Named sounds and music. The global instance loads every sound of the asset list at Init;
 // everything else plays sounds by name. Scenes with music keep a copy: the copy shares the output
@@ -62,8 +64,8 @@ private:
 
     std::string deviceName;
     std::shared_ptr<audio::AudioLayer> system;
-    std::unordered_map<std::string, audio::Sound*, NameHash> sounds;
-    std::unordered_map<std::string, audio::Channel, NameHash> channels;
+    std::unordered_map<std::string, audio::Sound*, audio::NameHash> sounds;
+    std::unordered_map<std::string, audio::Channel, audio::NameHash> channels;
 };
 
 // Hands the global instance over to the engine's system list (called once at start-up).

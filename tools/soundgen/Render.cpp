@@ -33,18 +33,22 @@ void AddNote(const Score& score, const NoteEvent& e, std::size_t index, Stereo& 
         MixIn(send, hit, start, t.volume * t.reverb, t.pan);
         return;
     }
-    // Notes a hair short of their length keep repeated notes distinct.
+    // Notes a hair short of their length keep repeated notes distinct; a player's small
+    // unevenness in touch and timing keeps a loop heard many times from sounding mechanical.
     held = std::max(0.03f, held - 0.02f);
+    float velocity = e.velocity * (0.94f + 0.12f * rng.Uniform());
+    std::size_t jitter = static_cast<std::size_t>(rng.Uniform() * 0.006f * kRate);
+    start = start >= jitter / 2 ? start + jitter - jitter / 2 : start;
     if (t.wide) {
         for (int side = -1; side <= 1; side += 2) {
-            auto note = RenderNote(t.instrument, e.midi + side * 0.06f, held, e.velocity, rng);
+            auto note = RenderNote(t.instrument, e.midi + side * 0.06f, held, velocity, rng);
             float pan = std::clamp(t.pan + side * 0.6f, -1.0f, 1.0f);
             MixIn(dry, note, start, t.volume * 0.7f, pan);
             MixIn(send, note, start, t.volume * 0.7f * t.reverb, pan);
         }
         return;
     }
-    auto note = RenderNote(t.instrument, e.midi, held, e.velocity, rng);
+    auto note = RenderNote(t.instrument, e.midi, held, velocity, rng);
     MixIn(dry, note, start, t.volume, t.pan);
     MixIn(send, note, start, t.volume * t.reverb, t.pan);
 }
