@@ -1,0 +1,19 @@
+#pragma once
+#include "Catalogue.h"
+#include "Palette.h"
+
+// The five elements in the game's numbering (0 normal, 1 fire, 2 water, 3 earth, 4 wind) with
+// their colours and symbols, shared by tokens, cards, projectiles and icons.
+namespace element {
+
+constexpr int kCount = 5;
+const pal::Ramp& Colours(int element);
+const char* SymbolName(int element);  // pixel map name, e.g. "Symbol_Fire"
+
+// Paints a symbol mask in `fill` with a light edge on its upper-left and a dark line around it.
+void DrawSymbol(Image& img, const Image& mask, int x, int y, Rgba fill, Rgba light, Rgba line);
+
+// A round element token (32 x 32, before doubling); element -1 is the spent, empty socket.
+Image Token(const ArtContext& a, int element);
+
+}  // namespace element
