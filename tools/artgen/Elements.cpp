@@ -24,14 +24,15 @@ const char* SymbolName(int e)
     return names[(e >= 0 && e < kCount) ? e : 0];
 }
 
-void DrawSymbol(Image& img, const Image& mask, int x, int y, Rgba fill, Rgba light, Rgba line)
+void DrawIcon(Image& img, const Image& mask, int x, int y, int scale, Rgba fill, Rgba light, Rgba inner, Rgba line)
 {
-    Image layer(mask.width() + 2, mask.height() + 2);
+    auto body = [&](int i, int j) { return mask.get(i, j).a && mask.get(i, j).r > 128; };
+    Image layer(mask.width() * scale + 2, mask.height() * scale + 2);
     for (int j = 0; j < mask.height(); ++j)
         for (int i = 0; i < mask.width(); ++i) {
             if (!mask.get(i, j).a) continue;
-            bool lit = !mask.get(i - 1, j).a || !mask.get(i, j - 1).a;
-            layer.set(i + 1, j + 1, lit ? light : fill);
+            Rgba c = !body(i, j) ? inner : ((!mask.get(i - 1, j).a || !mask.get(i, j - 1).a) ? light : fill);
+            layer.rect(1 + i * scale, 1 + j * scale, scale, scale, c);
         }
     layer.outline(line);
     img.blit(layer, x - 1, y - 1);

@@ -10,8 +10,13 @@ constexpr int kCount = 5;
 const pal::Ramp& Colours(int element);
 const char* SymbolName(int element);  // pixel map name, e.g. "Symbol_Fire"
 
-// Paints a symbol mask in `fill` with a light edge on its upper-left and a dark line around it.
-void DrawSymbol(Image& img, const Image& mask, int x, int y, Rgba fill, Rgba light, Rgba line);
+// Paints a mask (white body, ink inner lines) enlarged by `scale`, in `fill` with a light edge on
+// its upper-left, `inner` for its inner lines and a `line` outline around it.
+void DrawIcon(Image& img, const Image& mask, int x, int y, int scale, Rgba fill, Rgba light, Rgba inner, Rgba line);
+inline void DrawSymbol(Image& img, const Image& mask, int x, int y, Rgba fill, Rgba light, Rgba line)
+{
+    DrawIcon(img, mask, x, y, 1, fill, light, line, line);
+}
 
 // A round element token (32 x 32, before doubling); element -1 is the spent, empty socket.
 Image Token(const ArtContext& a, int element);

@@ -1,6 +1,3 @@
 #include "Catalogue.h"
-void AddBackdrops(Catalogue&) {}
-void AddSheets(Catalogue&) {}
 void AddInterface(Catalogue&) {}
 void AddPictures(Catalogue&) {}
-void AddEffects(Catalogue&) {}
