@@ -1,3 +1,0 @@
-#include "Catalogue.h"
-void AddInterface(Catalogue&) {}
-void AddPictures(Catalogue&) {}
