@@ -129,7 +129,7 @@ void Necromancers(Image& img, const Pose& p)
     if (p.side()) Robe(img, 13, 14, 29, 1.5f, 3, kTeam);
     if (p.front()) img.rect(15, 15, 2, 14, ink);
     // High collar behind the head.
-    if (!p.side()) img.polygon({8, 6, 24, 6, 21, 14, 11, 14}, p.back() ? dusk : kTeam[1]);
+    if (!p.side()) img.polygon({8, 6, 24, 6, 21, 14, 11, 14}, kTeam[p.back() ? 2 : 1]);
     int hx = HeadX(p);
     Head(img, hx, 10, 4, 4.5f, {lilac, mist, pale, Hex(0xe4f0ee)});
     img.polygon({float(hx - 4.5f), 9, float(hx - 4), 5, float(hx + 4), 5, float(hx + 4.5f), 9, float(hx), 7}, ink);
