@@ -24,11 +24,12 @@ Image Water()
     paint::Generate(img, [](int x, int y) {
         float n = Fbm(x, y, 4, 301);
         float wave = std::sin(kTau * (x * 2 + y * 3) / W + n * 5);
-        std::array<Rgba, 5> ramp{navy, indigo, blue, sky, ice};
-        float t = 0.35f + n * 0.35f + wave * 0.08f;
+        std::array<Rgba, 4> ramp{navy, indigo, blue, sky};
+        float t = 0.3f + n * 0.5f + wave * 0.1f;
         Rgba c = paint::Dithered(ramp, t, x, y);
         float crest = std::sin(kTau * (y * 4) / W + n * 9 + std::sin(kTau * x * 3 / W) * 1.5f);
-        if (crest > 0.96f) c = n > 0.5f ? white : ice;
+        float patch = Fbm(x, y, 8, 303, 2);
+        if (crest > 0.97f && patch > 0.55f) c = patch > 0.68f ? white : ice;
         return c;
     });
     return img;

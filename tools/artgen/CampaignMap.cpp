@@ -216,9 +216,14 @@ Image Paint(bool warSpread)
         for (int i = 0; i < 30; ++i) {
             int x = rng.range(20, W - 20), y = rng.range(20, H - 20);
             if (Height(x, y) < 0.03f) continue;
-            img.ellipse(x, y - 7, 4, 3, WithAlpha(dusk, 150));
-            img.polygon({float(x - 3), float(y + 1), float(x), float(y - 6), float(x + 3), float(y + 1)}, orange);
-            img.polygon({float(x - 1), float(y + 1), float(x), float(y - 3), float(x + 1), float(y + 1)}, gold);
+            img.ellipse(x + 2, y - 12, 6, 4, WithAlpha(dusk, 140));
+            img.ellipse(x + 5, y - 18, 5, 3.5f, WithAlpha(slate, 110));
+            Image fire(16, 16);
+            fire.polygon({2, 15, 4, 6, 6, 10, 8, 1, 10, 9, 12, 5, 14, 15}, flame);
+            fire.polygon({5, 15, 7, 7, 9, 11, 11, 15}, orange);
+            fire.polygon({7, 15, 8, 10, 9, 15}, gold);
+            fire.outline(ink);
+            img.blit(fire, x - 8, y - 12);
         }
     }
     // A compass rose in the open sea.

@@ -1,6 +1,7 @@
 #include "ContactSheet.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Palette.h"
 
@@ -8,8 +9,25 @@ namespace {
 constexpr int kCell = 176, kPreview = 160, kLabel = 34, kColumns = 11;
 }
 
-void ContactSheet::Add(const Entry& e, const Image& img)
+namespace {
+// Long strips of frames are folded into a squarer grid so every frame stays visible.
+Image Folded(const Entry& e, const Image& img)
 {
+    int n = e.rows * e.columns;
+    if (n <= 1) return img;
+    int cw = img.width() / e.columns, ch = img.height() / e.rows;
+    int cols = std::max(1, int(std::lround(std::sqrt(double(n) * ch / cw))));
+    int rows = (n + cols - 1) / cols;
+    Image out(cols * (cw + 2), rows * (ch + 2));
+    for (int i = 0; i < n; ++i)
+        out.paste(img.crop((i % e.columns) * cw, (i / e.columns) * ch, cw, ch), (i % cols) * (cw + 2), (i / cols) * (ch + 2));
+    return out;
+}
+}  // namespace
+
+void ContactSheet::Add(const Entry& e, const Image& original)
+{
+    Image img = Folded(e, original);
     float s = std::min(float(kPreview) / img.width(), float(kPreview) / img.height());
     int w = std::max(1, int(img.width() * s)), h = std::max(1, int(img.height() * s));
     Image preview = s >= 1 ? img.scaled(std::max(1, int(s))) : img.resized(w, h);

@@ -180,22 +180,23 @@ Image FireworkFrame(int stage)
 {
     // White burst stages, tinted by the particle colours in the game.
     Image img(64, 64);
-    int rays = 12;
-    float radius = 6 + stage * 8.0f;
+    int rays = 14;
+    float radius = 5 + stage * 8.5f;
     for (int i = 0; i < rays; ++i) {
         float ang = i * 6.2832f / rays + stage * 0.1f;
         float cx = 32 + std::cos(ang) * radius, cy = 32 + std::sin(ang) * radius;
-        int alpha = 255 - stage * 50;
+        int alpha = 255 - stage * 45;
         if (stage >= 1) {
             for (float t = 0; t < 1; t += 0.08f) {
                 float px = 32 + std::cos(ang) * radius * (0.45f + t * 0.55f);
                 float py = 32 + std::sin(ang) * radius * (0.45f + t * 0.55f);
-                img.blend(int(px), int(py), WithAlpha(pale, int(alpha * t * 0.7f)));
+                img.ellipse(px, py, 1.2f, 1.2f, WithAlpha(pale, int(alpha * t * 0.8f)));
             }
         }
-        img.ellipse(cx, cy, 2.4f - stage * 0.3f, 2.4f - stage * 0.3f, WithAlpha(white, alpha));
+        img.ellipse(cx, cy, 3.2f - stage * 0.4f, 3.2f - stage * 0.4f, WithAlpha(white, alpha));
     }
-    if (stage == 0) img.ellipse(32, 32, 5, 5, white);
+    if (stage == 0) img.ellipse(32, 32, 7, 7, white);
+    if (stage <= 1) img.ellipse(32, 32, 12 + stage * 6.0f, 12 + stage * 6.0f, WithAlpha(white, 60));
     return img;
 }
 

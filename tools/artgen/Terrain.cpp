@@ -41,20 +41,20 @@ void Flower(Image& img, int x, int y, Rgba petal)
 
 Image Grass(uint32_t seed, const Ramp& ramp)
 {
-    Image img = Mottle(N, N, ramp, 4, seed);
+    Image img = Mottle(N, N, ramp, 4, seed, 0.6f);
     Blades(img, 26, seed + 1, ramp[0], ramp[3]);
     return img;
 }
 
 Image FireTile()
 {
-    Image img = Mottle(N, N, {blood, Hex(0x8a2f2a), brick, rust}, 4, 11, 0.8f);
+    Image img = Mottle(N, N, {Hex(0x4a1f24), blood, Hex(0x8a2f2a), brick}, 4, 11, 0.8f);
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
             float d = pattern::CrackDistance(x, y, N, N, 3, 12);
-            if (d < 0.7f) img.set(x, y, gold);
-            else if (d < 1.5f) img.set(x, y, orange);
-            else if (d < 2.3f) img.set(x, y, flame);
+            if (d < 0.5f) img.set(x, y, gold);
+            else if (d < 1.1f) img.set(x, y, orange);
+            else if (d < 1.8f) img.set(x, y, (x + y) % 2 ? flame : brick);
         }
     pattern::Speckle(img, 10, 13, amber, ink);
     return img;
@@ -266,7 +266,7 @@ void AddTerrain(Catalogue& c)
     tile("Wind_Tile", WindTile);
     tile("Aether_Tile", AetherTile);
     tile("Grass_Tile", [] {
-        Image img = Grass(1, {leaf, green, grass, moss});
+        Image img = Grass(1, {pine, leaf, green, grass});
         Flower(img, 7, 9, white);
         Flower(img, 24, 20, rose3);
         return img;
