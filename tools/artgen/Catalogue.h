@@ -12,6 +12,7 @@ struct ArtContext {
     PixelMaps maps;
     Font sans;   // plain labels
     Font serif;  // lettering on cards and logos
+    std::string levels;  // the level files' folder (map thumbnails); may not exist yet
 };
 
 // One texture the game asks for: its name (also the file name), how "TextureMaster" registers it,

@@ -1,6 +1,15 @@
-// Map_Thumbnails: a small top view of each map of the setup screen's table, in its order. The
-// islands are drawn from each map's name and character (tile grid, biome, landmarks).
+// Map_Thumbnails: a small top view of each map of the setup screen's table, in its order. A map
+// whose level file exists is drawn from it (tiles, objects, both sides' wizards); the others are
+// drawn from the map's name and character until their level is made.
+#include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <vector>
+
+#include <rapidjson/document.h>
 
 #include "Catalogue.h"
 #include "Noise.h"
@@ -12,7 +21,8 @@ using namespace pal;
 namespace {
 constexpr int kGrid = 12, kCell = 5, kSize = 64;
 
-enum Ground { kSea = 0, kGrass, kSand, kForest, kAsh, kLava, kDesert, kOasis, kGrave, kStone, kRock, kCrystal };
+enum Ground { kSea = 0, kGrass, kSand, kForest, kAsh, kLava, kDesert, kOasis, kGrave, kStone, kRock, kCrystal,
+              kWaterTile, kEarth, kWind, kAether, kSnow, kSwamp, kDirt };
 
 Ramp GroundRamp(int g)
 {
@@ -28,6 +38,13 @@ Ramp GroundRamp(int g)
     case kStone: return {dusk, slate, lilac, mist};
     case kRock: return {Hex(0x2a2233), dusk, plum, lilac};
     case kCrystal: return {grape1, grape2, grape3, grape4};
+    case kWaterTile: return {navy, blue, sky, ice};
+    case kEarth: return {rust, clay, tawny, honey};
+    case kWind: return {teal0, teal1, teal2, teal3};
+    case kAether: return {grape0, grape1, grape2, grape3};
+    case kSnow: return {mist, pale, Hex(0xe4f0ee), white};
+    case kSwamp: return {sage0, sage1, olive1, olive2};
+    case kDirt: return {bark0, bark1, bark2, bark3};
     default: return {navy, blue, sky, ice};
     }
 }
@@ -108,50 +125,160 @@ const char* const kMapNames[kMapCount] = {"Square Island", "Swirl Island", "Tabl
                                           "Horseshoe Island", "Minute Island", "Forest", "Deadlands", "Volcano",
                                           "Didaruza", "Graveyard", "Dungeon", "Underground"};
 
-Image MapThumbnail(int m)
+namespace {
+// One map as the thumbnail draws it: a grid of grounds, what stands on it, and whether it lies
+// under the earth (no sea around it).
+struct Grid {
+    int w = kGrid, h = kGrid;
+    std::vector<int> ground;
+    std::vector<std::array<int, 3>> marks;  // column, row, kind (0 object, 1 side one, 2 side two)
+    bool dark = false;
+};
+
+Grid HandLayout(int m)
+{
+    Grid g;
+    g.dark = Dark(m);
+    for (int r = 0; r < kGrid; ++r)
+        for (int c = 0; c < kGrid; ++c) g.ground.push_back(Layout(m, c, r));
+    return g;
+}
+
+int GroundOfBiome(const std::string& biome)
+{
+    static const std::map<std::string, int> known{
+        {"Grass_Tile", kGrass},   {"Sand_Tile", kSand},       {"Forest_Tile", kForest},  {"Ash_Tile", kAsh},
+        {"Fire_Tile", kLava},     {"Water_Tile", kWaterTile}, {"Earth_Tile", kEarth},    {"Wind_Tile", kWind},
+        {"Aether_Tile", kAether}, {"Elemental", kAether},     {"Snow_Tile", kSnow},      {"Swamp_Tile", kSwamp},
+        {"Dirt_Tile", kDirt},     {"Stone_Tile", kStone},     {"Dungeon_Tile", kStone},  {"Cave_Tile", kRock},
+        {"Graveyard_Tile", kGrave}};
+    auto it = known.find(biome);
+    return it == known.end() ? kStone : it->second;
+}
+
+// Reads a level file's layout; false when there is none or it cannot be used.
+bool LevelLayout(const std::string& path, Grid& g)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (text.size() > 4u * 1024 * 1024) return false;
+    rapidjson::Document doc;
+    doc.Parse<rapidjson::kParseIterativeFlag>(text.data(), text.size());
+    if (doc.HasParseError() || !doc.IsObject() || !doc.HasMember("map_data") || !doc["map_data"].IsObject()) return false;
+    const auto& md = doc["map_data"];
+    if (!md.HasMember("dimensions") || !md["dimensions"].IsObject() || !md.HasMember("tile_map") || !md["tile_map"].IsArray())
+        return false;
+    const auto& dim = md["dimensions"];
+    if (!dim.HasMember("width") || !dim["width"].IsInt() || !dim.HasMember("height") || !dim["height"].IsInt()) return false;
+    g.w = dim["width"].GetInt();
+    g.h = dim["height"].GetInt();
+    if (g.w < 1 || g.h < 1 || g.w > 200 || g.h > 200 || md["tile_map"].Size() < rapidjson::SizeType(g.w * g.h)) return false;
+    std::map<int, int> tileKinds;
+    std::set<int> objectKeys;
+    auto templates = [&doc](const char* section) -> const rapidjson::Value* {
+        if (!doc.HasMember(section) || !doc[section].IsObject()) return nullptr;
+        const auto& sec = doc[section];
+        return sec.HasMember("templates") && sec["templates"].IsArray() ? &sec["templates"] : nullptr;
+    };
+    if (const auto* t = templates("tile_data"))
+        for (const auto& e : t->GetArray())
+            if (e.IsObject() && e.HasMember("key") && e["key"].IsInt() && e.HasMember("biome") && e["biome"].IsString())
+                tileKinds.emplace(e["key"].GetInt(), GroundOfBiome(e["biome"].GetString()));
+    if (const auto* t = templates("object_data"))
+        for (const auto& e : t->GetArray())
+            if (e.IsObject() && e.HasMember("key") && e["key"].IsInt()) objectKeys.insert(e["key"].GetInt());
+    const auto& tiles = md["tile_map"];
+    const rapidjson::Value* objects = md.HasMember("object_map") && md["object_map"].IsArray() ? &md["object_map"] : nullptr;
+    for (int i = 0; i < g.w * g.h; ++i) {
+        auto it = tiles[i].IsInt() ? tileKinds.find(tiles[i].GetInt()) : tileKinds.end();
+        g.ground.push_back(it == tileKinds.end() ? kSea : it->second);
+        if (objects && rapidjson::SizeType(i) < objects->Size() && (*objects)[i].IsInt() && objectKeys.count((*objects)[i].GetInt()))
+            g.marks.push_back({i % g.w, i / g.w, 0});
+    }
+    if (doc.HasMember("player_data") && doc["player_data"].IsObject() && doc["player_data"].HasMember("wizard_data") &&
+        doc["player_data"]["wizard_data"].IsObject())
+        for (int side = 1; side <= 2; ++side) {
+            std::string key = "player " + std::to_string(side);
+            const auto& wd = doc["player_data"]["wizard_data"];
+            if (!wd.HasMember(key.c_str()) || !wd[key.c_str()].IsArray()) continue;
+            for (const auto& w : wd[key.c_str()].GetArray())
+                if (w.IsObject() && w.HasMember("x") && w["x"].IsInt() && w.HasMember("y") && w["y"].IsInt())
+                    g.marks.push_back({w["x"].GetInt(), w["y"].GetInt(), side});
+        }
+    int background = md.HasMember("background") && md["background"].IsInt() ? md["background"].GetInt() : 0;
+    g.dark = background == 6;  // the flagstone backdrop: a map in the dark
+    return true;
+}
+
+Image RenderGrid(const Grid& g, int m, bool decorate)
 {
     Image img(kSize, kSize);
-    // Sea (or darkness for the maps under the earth).
-    paint::Generate(img, [m](int x, int y) {
+    paint::Generate(img, [&](int x, int y) {
         float n = noise::Fractal(x / 16.0f, y / 16.0f, 4, 2, 700 + m);
-        if (Dark(m)) return paint::Dithered(std::array<Rgba, 3>{Hex(0x140f1c), Hex(0x1f1a2e), ink}, n, x, y);
+        if (g.dark) return paint::Dithered(std::array<Rgba, 3>{Hex(0x140f1c), Hex(0x1f1a2e), ink}, n, x, y);
         return paint::Dithered(std::array<Rgba, 3>{navy, indigo, blue}, n * 0.9f + 0.1f, x, y);
     });
-    // Shallow water around the land.
+    int cell = std::clamp(60 / std::max(g.w, g.h), 1, 10);
+    int ox = (kSize - cell * g.w) / 2, oy = (kSize - cell * g.h) / 2;
     Image land(kSize, kSize);
-    for (int r = 0; r < kGrid; ++r)
-        for (int c = 0; c < kGrid; ++c) {
-            int g = Layout(m, c, r);
-            if (g == kSea) continue;
-            Ramp ramp = GroundRamp(g);
-            int x = 2 + c * kCell, y = 2 + r * kCell;
-            for (int j = 0; j < kCell; ++j)
-                for (int i = 0; i < kCell; ++i) {
+    for (int r = 0; r < g.h; ++r)
+        for (int c = 0; c < g.w; ++c) {
+            int kind = g.ground[size_t(r) * g.w + c];
+            if (kind == kSea) continue;
+            Ramp ramp = GroundRamp(kind);
+            int x = ox + c * cell, y = oy + r * cell;
+            for (int j = 0; j < cell; ++j)
+                for (int i = 0; i < cell; ++i) {
                     float n = noise::Rand01(x + i, y + j, 710 + m);
                     Rgba col = n > 0.8f ? ramp[3] : (n < 0.2f ? ramp[1] : ramp[2]);
-                    if (i == 0 || j == 0) col = paint::Lighten(ramp[2], 0.12f);
-                    if (i == kCell - 1 || j == kCell - 1) col = ramp[1];
+                    if (cell >= 4 && (i == 0 || j == 0)) col = paint::Lighten(ramp[2], 0.12f);
+                    if (cell >= 4 && (i == cell - 1 || j == cell - 1)) col = ramp[1];
                     land.set(x + i, y + j, col);
                 }
         }
-    if (!Dark(m)) {
+    if (!g.dark) {
         Image shallow = land;
         shallow.outline(sky);
         shallow.outline(WithAlpha(sky, 120));
         img.blit(shallow, 0, 0);
     }
     img.blit(land, 0, 0);
-    for (int r = 0; r < kGrid; ++r)
-        for (int c = 0; c < kGrid; ++c)
-            if (int g = Layout(m, c, r); g != kSea) Decorate(img, m, c, r, g);
+    if (decorate && cell == kCell)
+        for (int r = 0; r < g.h; ++r)
+            for (int c = 0; c < g.w; ++c)
+                if (int kind = g.ground[size_t(r) * g.w + c]; kind != kSea) Decorate(img, m, c, r, kind);
+    for (const auto& [c, r, kind] : g.marks) {
+        if (c < 0 || r < 0 || c >= g.w || r >= g.h) continue;
+        Rgba colour = kind == 0 ? mist : (kind == 1 ? red : sky);
+        float cx = ox + (c + 0.5f) * cell, cy = oy + (r + 0.5f) * cell;
+        img.ellipse(cx, cy, std::max(1.0f, cell * 0.32f), std::max(1.0f, cell * 0.32f), colour);
+    }
     // A thin dark frame so thumbnails sit well on any panel.
     paint::Bevel(img, 0, 0, kSize, kSize, ink, ink);
     return img.scaled(2);
 }
 
+std::string LevelName(const char* display)
+{
+    std::string out;
+    for (const char* p = display; *p; ++p)
+        if (*p != ' ') out += *p;
+    return out;
+}
+}  // namespace
+
+Image MapThumbnail(int m, const std::string& levelsDir)
+{
+    Grid g;
+    if (!levelsDir.empty() && LevelLayout(levelsDir + "/" + LevelName(kMapNames[m]) + ".json", g))
+        return RenderGrid(g, m, false);
+    return RenderGrid(HandLayout(m), m, true);
+}
+
 void AddThumbnails(Catalogue& c)
 {
-    c.AddSheet("Map_Thumbnails", 1, kMapCount, [](const ArtContext&) {
-        return Sheet(1, kMapCount, 128, 128, MapThumbnail);
+    c.AddSheet("Map_Thumbnails", 1, kMapCount, [](const ArtContext& a) {
+        return Sheet(1, kMapCount, 128, 128, [&](int m) { return MapThumbnail(m, a.levels); });
     });
 }

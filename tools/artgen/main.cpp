@@ -38,15 +38,17 @@ bool WriteTextureMaster(const Catalogue& c, const std::string& path)
 
 int main(int argc, char** argv)
 {
-    std::string art = "data/art", out = "build", fonts = "/usr/share/fonts/truetype/dejavu";
+    std::string art = "data/art", out = "build", fonts = "/usr/share/fonts/truetype/dejavu", levels;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string key = argv[i];
         if (key == "--art") art = argv[i + 1];
         else if (key == "--out") out = argv[i + 1];
         else if (key == "--fonts") fonts = argv[i + 1];
+        else if (key == "--levels") levels = argv[i + 1];
     }
     auto start = std::chrono::steady_clock::now();
     ArtContext ctx;
+    ctx.levels = levels;
     if (!ctx.maps.Load(art)) {
         std::fprintf(stderr, "artgen: problems in %s:\n%s", art.c_str(), ctx.maps.errors().c_str());
         return 1;
