@@ -118,10 +118,15 @@ Image Fallen(Painter painter, int facing)
     int shiftY = 30 - maxY, shiftX = 16 - (minX + maxX + 1) / 2;
     img.blit(fig, shiftX, std::max(shiftY, 2 - minY));
     // Soul wisp.
-    int wx = facing == kLeft ? 10 : 22;
-    img.ellipse(wx, 7, 2.5f, 2.5f, WithAlpha(pale, 150));
-    img.ellipse(wx - 1, 10, 1.5f, 1.5f, WithAlpha(pale, 110));
-    img.set(wx - 1, 6, WithAlpha(white, 220));
+    int wx = facing == kLeft ? 9 : 23;
+    Image wisp(32, 32);
+    wisp.ellipse(wx, 6, 3, 3, WithAlpha(pale, 200));
+    wisp.ellipse(wx - 1, 9.5f, 2, 2, WithAlpha(pale, 170));
+    wisp.ellipse(wx - 2, 12, 1.2f, 1.2f, WithAlpha(pale, 140));
+    wisp.set(wx - 1, 5, ink);
+    wisp.set(wx + 1, 5, ink);
+    wisp.set(wx - 1, 4, white);
+    img.blit(wisp, 0, 0);
     return img;
 }
 }  // namespace

@@ -57,10 +57,10 @@ void ShadedPolygon(Image& img, const std::vector<float>& xy, const pal::Ramp& ra
             if (!mask.get(x, y).a) continue;
             bool leftEdge = !mask.get(x - 1, y).a, rightEdge = !mask.get(x + 1, y).a;
             float t = maxX == minX ? 0.5f : float(x - minX) / (maxX - minX);
-            Rgba c = t < 0.3f ? ramp[2] : (t < 0.75f ? ramp[2] : ramp[1]);
-            if (leftEdge) c = ramp[3];
+            // Lit left side, a mid tone, then the shadowed right side and bottom edge.
+            Rgba c = t < 0.2f ? ramp[3] : (t < 0.62f ? ramp[2] : ramp[1]);
+            if (leftEdge && t < 0.5f) c = ramp[3];
             if (rightEdge || !mask.get(x, y + 1).a) c = ramp[0];
-            if (t >= 0.75f && !rightEdge) c = ramp[1];
             img.set(x, y, c);
         }
 }
