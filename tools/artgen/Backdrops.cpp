@@ -128,7 +128,7 @@ Image Sand()
 
 Image Meadow(const Ramp& ramp, uint32_t seed, Rgba bloomA, Rgba bloomB, int blooms)
 {
-    Image img = pattern::Mottle(W, W, ramp, 8, seed);
+    Image img = pattern::Mottle(W, W, ramp, 8, seed, 0.6f);
     noise::Rng rng(seed + 1);
     for (int i = 0; i < 420; ++i) {  // grass blades
         int x = rng.range(0, W - 1), y = rng.range(0, W - 1), h = rng.range(2, 4);
@@ -154,7 +154,7 @@ Image MirageSea()
         float wave = std::sin(kTau * (x * 3 - y * 2) / W + n * 6);
         std::array<Rgba, 5> ramp{grape0, teal0, teal1, teal2, teal3};
         Rgba c = paint::Dithered(ramp, 0.4f + (n - 0.5f) * 0.9f + wave * 0.12f, x, y);
-        if (std::sin(kTau * y * 5 / W + n * 8) > 0.97f) c = teal4;
+        if (std::sin(kTau * y * 5 / W + n * 8) > 0.97f && Fbm(x, y, 8, 363, 2) > 0.56f) c = teal4;
         return c;
     });
     pattern::Speckle(img, 24, 362, gold, cream);

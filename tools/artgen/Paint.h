@@ -37,7 +37,8 @@ template <size_t N>
 Rgba paint::Dithered(const std::array<Rgba, N>& ramp, float t, int x, int y)
 {
     static const float bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    float v = t * (N - 1) + (bayer[y & 3][x & 3] / 16.0f - 0.47f);
+    // A narrow dither band between flat areas reads as hand-placed pixels rather than noise.
+    float v = t * (N - 1) + (bayer[y & 3][x & 3] / 16.0f - 0.47f) * 0.55f;
     int i = int(v + 0.5f);
     if (i < 0) i = 0;
     if (i > int(N) - 1) i = int(N) - 1;

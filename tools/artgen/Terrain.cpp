@@ -69,11 +69,10 @@ Image WaterTile()
         std::array<Rgba, 4> ramp{navy, blue, sky, ice};
         return paint::Dithered(ramp, 0.38f + wave * 0.18f + (n - 0.5f) * 0.6f, x, y);
     });
-    // Wave crests.
-    noise::Rng rng(22);
-    for (int i = 0; i < 7; ++i) {
-        int x = rng.range(0, N - 1), y = rng.range(0, N - 1);
-        for (int k = 0; k < 4; ++k) img.set((x + k) % N, (y + (k == 0 || k == 3 ? 1 : 0)) % N, k == 1 ? white : ice);
+    // Ripple arcs catching the light.
+    for (auto [cx, cy, r] : {std::array{7, 8, 3}, {17, 5, 2}, {9, 22, 2}, {26, 13, 3}}) {
+        for (int dx = -r; dx <= r; ++dx) img.set(cx + dx, cy - (std::abs(dx) == r ? 0 : 1), std::abs(dx) <= r / 2 ? white : ice);
+        for (int dx = -r + 1; dx < r; ++dx) img.set(cx + dx, cy + 1, sky);
     }
     // A lily pad so the tile is unmistakably water even in a colour-blind palette.
     img.ellipse(22, 22, 4.5f, 3.5f, leaf);
