@@ -132,8 +132,15 @@ void Necromancers(Image& img, const Pose& p)
     if (!p.side()) img.polygon({8, 6, 24, 6, 21, 14, 11, 14}, kTeam[p.back() ? 2 : 1]);
     int hx = HeadX(p);
     Head(img, hx, 10, 4, 4.5f, {lilac, mist, pale, Hex(0xe4f0ee)});
-    img.polygon({float(hx - 4.5f), 9, float(hx - 4), 5, float(hx + 4), 5, float(hx + 4.5f), 9, float(hx), 7}, ink);
-    if (p.back()) img.ellipse(hx, 9, 4.3f, 4.3f, ink);
+    // Slicked-back hair with a widow's peak.
+    Rgba hair = Hex(0x2a1d33);
+    if (p.side()) {
+        img.polygon({float(hx - 5), 12, float(hx - 4.5f), 6, float(hx), 5, float(hx + 4), 6.5f, float(hx + 1), 8, float(hx - 2), 12}, hair);
+    } else {
+        img.polygon({float(hx - 4.5f), 10, float(hx - 4), 5.5f, float(hx + 4), 5.5f, float(hx + 4.5f), 10, float(hx), 7.5f}, hair);
+    }
+    if (p.back()) img.ellipse(hx, 9, 4.3f, 4.3f, hair);
+    img.line(hx - 2, 6, hx + 1, 6, grape1);  // sheen
     Eyes(img, p, hx, 10, 1, red, 2);
     if (p.front()) img.set(hx, 13, crimson);
     if (!p.itemBehind()) {
@@ -225,8 +232,10 @@ void Skeletons(Image& img, const Pose& p)
         img.line(hx + 1, 14, hx + 4, 14, slate);
     }
     // A dented helmet.
-    paint::ShadedEllipse(img, hx, 7, 5.5f, 3, {blood, rust, clay, tawny});
-    img.rect(hx - 6, 8, 12, 1, rust);
+    paint::ShadedEllipse(img, hx, 7, 5.5f, 3, {ink, dusk, slate, lilac});
+    img.rect(hx - 6, 8, 12, 1, dusk);
+    img.set(hx - 3, 6, rust);
+    img.set(hx + 2, 7, rust);
     if (!p.itemBehind()) sword();
     if (!p.back()) shield();
 }
