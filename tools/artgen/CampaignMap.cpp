@@ -36,6 +36,8 @@ float ComputeHeight(int x, int y)
     const Place& t = kPlaces[0];
     h += 0.5f * std::exp(-(std::pow((x - t.x) / 22.0f, 2) + std::pow((y - t.y) / 16.0f, 2)));
     h -= 0.25f * std::exp(-(std::pow((x - 150) / 40.0f, 2) + std::pow((y - 60) / 45.0f, 2)));  // strait
+    for (int i = 1; i < 8; ++i)  // every landmark stands on firm ground
+        h += 0.3f * std::exp(-(std::pow((x - kPlaces[i].x) / 34.0f, 2) + std::pow((y - kPlaces[i].y) / 30.0f, 2)));
     h -= 0.3f * (std::pow(std::max(0.0f, std::abs(x - 320.0f) - 280) / 40.0f, 2));
     return h;
 }
@@ -105,62 +107,83 @@ void Landmark(Image& img, const Place& p)
 {
     int x = int(p.x), y = int(p.y);
     noise::Rng rng(uint32_t(x * 31 + y));
+    const Ramp stone{dusk, slate, lilac, mist};
     switch (p.biome) {
-    case kTraining:  // a tent and a dummy
-        x -= 2;
-        paint::ShadedPolygon(img, {float(x - 12), float(y + 6), float(x - 6), float(y - 4), float(x), float(y + 6)}, {blood, crimson, red, salmon});
-        img.rect(x + 6, y - 2, 1, 8, bark1);
-        img.rect(x + 3, y, 7, 1, bark1);
-        img.ellipse(x + 6.5f, y - 3, 2, 2, honey);
+    case kTraining: {  // a camp: two tents, a flag and a dummy
+        paint::ShadedPolygon(img, {float(x - 20), float(y + 8), float(x - 12), float(y - 6), float(x - 4), float(y + 8)}, {blood, crimson, red, salmon});
+        paint::ShadedPolygon(img, {float(x - 8), float(y + 12), float(x - 2), float(y + 2), float(x + 4), float(y + 12)}, {blood, crimson, red, salmon});
+        img.rect(x - 12, y - 12, 1, 7, bark0);
+        img.rect(x - 11, y - 12, 5, 3, gold);
+        img.rect(x + 10, y - 4, 2, 14, bark1);
+        img.rect(x + 5, y, 12, 2, bark1);
+        img.ellipse(x + 11, y - 6, 3, 3, honey);
+        img.ellipse(x + 11, y + 2, 3.5f, 4, bark3);
         break;
+    }
     case kForest:
-        for (int i = 0; i < 26; ++i) Tree(img, x + rng.range(-26, 26), y + rng.range(-16, 18));
+        for (int i = 0; i < 40; ++i) {
+            int tx = x + rng.range(-30, 30), ty = y + rng.range(-18, 20);
+            paint::ShadedEllipse(img, tx + 0.5f, ty, 4.5f, 4.5f, {Hex(0x123f36), pine, leaf, green});
+            img.rect(tx, ty + 4, 2, 2, bark0);
+        }
         break;
     case kDead:
-        for (int i = 0; i < 9; ++i) {
-            int tx = x + rng.range(-24, 24), ty = y + rng.range(-14, 14);
-            img.line(tx, ty, tx, ty - 5, bark0);
-            img.line(tx, ty - 3, tx + 2, ty - 5, bark0);
-            img.line(tx, ty - 2, tx - 2, ty - 4, bark0);
+        for (int i = 0; i < 12; ++i) {
+            int tx = x + rng.range(-28, 28), ty = y + rng.range(-16, 16);
+            img.line(tx, ty, tx, ty - 9, bark0);
+            img.line(tx, ty - 5, tx + 4, ty - 9, bark0);
+            img.line(tx, ty - 3, tx - 4, ty - 7, bark0);
+            img.line(tx + 1, ty, tx + 1, ty - 6, bark1);
         }
         break;
     case kVolcano:
-        Mountain(img, x, y + 12, 18, {blood, Hex(0x4a2a2a), rust, clay}, false);
-        img.polygon({float(x - 4), float(y - 11), float(x + 4), float(y - 11), float(x + 2), float(y - 4), float(x - 2), float(y - 4)}, orange);
-        img.line(x, y - 10, x - 5, y + 6, orange);
-        img.line(x + 1, y - 10, x + 6, y + 4, amber);
-        for (int i = 0; i < 4; ++i) img.ellipse(x + 2 + i * 3, y - 15 - i * 5, 3 + i, 2.5f + i * 0.6f, WithAlpha(slate, 160));
+        paint::ShadedPolygon(img, {float(x - 30), float(y + 18), float(x - 6), float(y - 16), float(x + 6), float(y - 16), float(x + 30), float(y + 18)},
+                             {blood, Hex(0x4a2a2a), rust, clay});
+        img.polygon({float(x - 6), float(y - 16), float(x + 6), float(y - 16), float(x + 3), float(y - 10), float(x - 3), float(y - 10)}, orange);
+        img.line(x - 1, y - 12, x - 9, y + 14, orange);
+        img.line(x - 2, y - 12, x - 10, y + 14, amber);
+        img.line(x + 2, y - 12, x + 11, y + 10, orange);
+        for (int i = 0; i < 5; ++i) img.ellipse(x + 3 + i * 4, y - 22 - i * 7, 4 + i * 1.5f, 3 + i, WithAlpha(slate, 170 - i * 20));
         break;
     case kDesert:
-        for (int i = 0; i < 5; ++i) {
-            int dx = x + rng.range(-26, 26), dy = y + rng.range(-12, 14);
-            img.ellipse(dx, dy, 7, 2.5f, tawny);
-            img.ellipse(dx - 1, dy - 1, 5, 1.5f, Hex(0xfcd88c));
+        for (int i = 0; i < 6; ++i) {
+            int dx = x + rng.range(-30, 30), dy = y + rng.range(-14, 16);
+            img.ellipse(dx, dy, 9, 3, tawny);
+            img.ellipse(dx - 1, dy - 1, 7, 2, Hex(0xfcd88c));
         }
-        // A ruined pyramid of the Didaruza.
-        paint::ShadedPolygon(img, {float(x - 11), float(y + 4), float(x), float(y - 10), float(x + 11), float(y + 4)}, {bark1, bark3, honey, cream});
+        // The ruined pyramids of the Didaruza.
+        paint::ShadedPolygon(img, {float(x - 20), float(y + 8), float(x - 2), float(y - 16), float(x + 16), float(y + 8)}, {bark1, bark3, honey, cream});
+        paint::ShadedPolygon(img, {float(x + 8), float(y + 12), float(x + 18), float(y - 2), float(x + 28), float(y + 12)}, {bark1, bark3, honey, cream});
+        for (int k = 0; k < 4; ++k) img.line(x - 16 + k * 3, y + 4 - k * 5, x + 12 - k * 3, y + 4 - k * 5, bark3);
         break;
     case kGrave:
-        for (int i = 0; i < 12; ++i) {
-            int gx = x + rng.range(-22, 22), gy = y + rng.range(-12, 14);
-            img.rect(gx, gy - 3, 3, 4, mist);
-            img.rect(gx, gy - 3, 1, 4, pale);
-            img.set(gx + 1, gy - 4, mist);
+        for (int i = 0; i < 16; ++i) {
+            int gx = x + rng.range(-26, 26), gy = y + rng.range(-14, 16);
+            paint::ShadedRect(img, gx, gy - 5, 4, 6, stone);
+            img.set(gx + 1, gy - 6, mist);
+            img.set(gx + 2, gy - 6, mist);
         }
+        img.rect(x - 2, y - 14, 2, 12, pale);  // a great cross
+        img.rect(x - 6, y - 10, 10, 2, pale);
         break;
-    case kDungeon:  // a dark keep
-        paint::ShadedRect(img, x - 10, y - 8, 20, 14, {dusk, slate, lilac, mist});
-        for (int i = 0; i < 5; ++i) img.rect(x - 10 + i * 4, y - 10, 2, 2, slate);
-        paint::ShadedRect(img, x - 14, y - 14, 6, 20, {dusk, slate, lilac, mist});
-        paint::ShadedRect(img, x + 8, y - 14, 6, 20, {dusk, slate, lilac, mist});
-        img.rect(x - 2, y, 4, 6, ink);
-        img.rect(x - 12, y - 10, 2, 2, gold);
+    case kDungeon:  // a dark keep, set a little below its icon so its towers stay on the chart
+        y += 12;
+        paint::ShadedRect(img, x - 16, y - 10, 32, 20, stone);
+        for (int i = 0; i < 8; ++i) img.rect(x - 16 + i * 4, y - 13, 2, 3, slate);
+        paint::ShadedRect(img, x - 22, y - 20, 9, 30, stone);
+        paint::ShadedRect(img, x + 13, y - 20, 9, 30, stone);
+        img.polygon({float(x - 23), float(y - 20), float(x - 17.5f), float(y - 28), float(x - 12), float(y - 20)}, wine);
+        img.polygon({float(x + 12), float(y - 20), float(x + 17.5f), float(y - 28), float(x + 23), float(y - 20)}, wine);
+        img.rect(x - 4, y + 1, 8, 9, ink);
+        img.rect(x - 19, y - 14, 2, 3, gold);
+        img.rect(x + 16, y - 14, 2, 3, gold);
         break;
-    case kUnder:  // mountains with a cave mouth
-        Mountain(img, x - 12, y + 8, 12, {dusk, slate, lilac, mist}, true);
-        Mountain(img, x + 10, y + 10, 14, {dusk, slate, lilac, mist}, true);
-        img.ellipse(x, y + 7, 5, 4, ink);
-        img.ellipse(x, y + 8, 3, 2, WithAlpha(grape3, 160));
+    case kUnder:  // mountains with a glowing cave mouth
+        Mountain(img, x - 18, y + 12, 18, stone, true);
+        Mountain(img, x + 16, y + 14, 20, stone, true);
+        Mountain(img, x, y + 16, 14, stone, false);
+        img.ellipse(x, y + 10, 7, 6, ink);
+        img.ellipse(x, y + 12, 4, 3, WithAlpha(grape3, 170));
         break;
     default: break;
     }
