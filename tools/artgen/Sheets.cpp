@@ -60,7 +60,7 @@ Image Banner(const ArtContext& a, int f)
     paint::ShadedRect(img, 1, 2, 30, 3, {bark0, bark1, bark2, bark3});
     img.rect(0, 1, 2, 5, gold);
     img.rect(30, 1, 2, 5, gold);
-    return img.scaled(2);
+    return img.scaled(4);  // shown 128 x 256 in the battle
 }
 
 Image TeamSwatch(int index)
@@ -173,7 +173,7 @@ Image ArrowFrame(const ArtContext& a, int frame)
         img.set(26, 4 + bob, ice);
         img.set(26, 6 + bob, ice);
     }
-    return img.scaled(2);
+    return img.scaled(4);  // shown 128 x 128 above the cards
 }
 
 Image FireworkFrame(int stage)
@@ -213,7 +213,7 @@ void AddSheets(Catalogue& c)
         return Sheet(4, 4, 164, 64, [&](int i) { return CardBlock(a, i); });
     });
     c.AddSheet("Banners", 1, 11, [](const ArtContext& a) {
-        return Sheet(1, 11, 64, 128, [&](int i) { return Banner(a, i); });
+        return Sheet(1, 11, 128, 256, [&](int i) { return Banner(a, i); });
     });
     c.AddSheet("Faction_Logos", 1, 11, [](const ArtContext& a) {
         return Sheet(1, 11, 128, 128, [&](int i) { return Logo(a, i); });
@@ -223,7 +223,7 @@ void AddSheets(Catalogue& c)
         return Sheet(1, 5, 64, 64, [&](int i) { return StatusIcon(a, i); });
     });
     c.AddSheet("Arrow", 2, 5, [](const ArtContext& a) {
-        return Sheet(2, 5, 64, 64, [&](int i) { return ArrowFrame(a, i); });
+        return Sheet(2, 5, 128, 128, [&](int i) { return ArrowFrame(a, i); });
     });
     c.AddSheet("Firework", 1, 4, [](const ArtContext&) { return Sheet(1, 4, 64, 64, FireworkFrame); });
 }
