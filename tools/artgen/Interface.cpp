@@ -27,12 +27,12 @@ const Ramp kDark{Hex(0x1f1a2e), ink, dusk, slate};
 Image Frame(int w, int h, const FrameStyle& s)
 {
     Image img(w, h);
-    for (int y = 3; y < h - 3; ++y)
-        for (int x = 3; x < w - 3; ++x) {
-            float n = noise::Fractal(x / 12.0f, y / 12.0f, 1 << 20, 2, s.seed);
-            std::array<Rgba, 3> ramp{s.fill[1], s.fill[2], s.fill[3]};
-            img.set(x, y, WithAlpha(paint::Dithered(ramp, 0.42f + (n - 0.5f) * 0.45f, x, y), s.fillAlpha));
-        }
+    // A flat interior with a soft lower half: clean when the frame is stretched.
+    for (int y = 3; y < h - 3; ++y) {
+        Rgba c = y < h / 2 ? s.fill[2] : Mix(s.fill[2], s.fill[1], 0.45f);
+        img.rect(3, y, w - 6, 1, WithAlpha(c, s.fillAlpha));
+    }
+    img.rect(4, 4, w - 8, 1, WithAlpha(s.fill[3], s.fillAlpha));
     img.rect(3, 3, w - 6, 1, WithAlpha(s.fill[0], s.fillAlpha));  // inner shadow under the rim
     img.rect(3, 4, 1, h - 7, WithAlpha(s.fill[0], s.fillAlpha));
     img.rect(1, 1, w - 2, 2, s.rim[2]);
