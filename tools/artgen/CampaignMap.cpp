@@ -249,6 +249,31 @@ Image Paint(bool warSpread)
             img.blit(fire, x - 8, y - 12);
         }
     }
+    // Life on the open sea: a merchant ship and a serpent.
+    auto ship = [&img](int x, int y) {
+        Image s(24, 24);
+        s.polygon({2, 16, 22, 16, 19, 21, 5, 21}, bark1);
+        s.rect(4, 16, 17, 1, bark3);
+        s.rect(11, 3, 1, 13, bark0);
+        s.polygon({12, 4, 20, 13, 12, 13}, pale);
+        s.polygon({10, 5, 4, 13, 10, 13}, white);
+        s.rect(12, 2, 4, 2, red);
+        s.outline(ink);
+        img.blit(s, x - 12, y - 12);
+        for (int i = -10; i < 10; i += 3) img.set(x + i, y + 10, ice);
+    };
+    ship(110, 110);
+    ship(200, 300);
+    Image serpent(60, 20);
+    for (int i = 0; i < 3; ++i) paint::ShadedEllipse(serpent, 8 + i * 12, 12, 4.5f, 6, {pine, leaf, green, grass});
+    paint::ShadedEllipse(serpent, 46, 8, 5, 4.5f, {pine, leaf, green, grass});
+    serpent.rect(44, 8, 4, 5, leaf);
+    for (int y = 12; y < 20; ++y)  // below the waterline
+        for (int x = 0; x < 60; ++x) serpent.set(x, y, kClear);
+    serpent.set(48, 6, gold);
+    serpent.outline(ink);
+    img.blit(serpent, 80, 192);
+    for (int i = 0; i < 5; ++i) img.line(80 + i * 12, 206, 86 + i * 12, 206, ice);
     // A compass rose in the open sea.
     int cx = 60, cy = 310;
     img.ellipse(cx, cy, 16, 16, WithAlpha(ink, 90));
