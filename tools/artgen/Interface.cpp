@@ -67,9 +67,8 @@ Image Frame(int w, int h, const FrameStyle& s)
     return img;
 }
 
-Image ArrowButton(const ArtContext& a, bool right)
+Image ArrowButton(bool right)
 {
-    (void)a;
     Image img(32, 32);
     paint::ShadedEllipse(img, 16, 16, 14, 14, kBronze);
     paint::ShadedEllipse(img, 16, 16, 11, 11, {bark0, bark1, bark2, bark3});
@@ -252,8 +251,8 @@ void AddInterface(Catalogue& c)
         img.rect(8, 19, 112, 1, amber);
         return img.scaled(2);
     });
-    c.Add("Left Arrow", [](const ArtContext& a) { return ArrowButton(a, false); });
-    c.Add("Right Arrow", [](const ArtContext& a) { return ArrowButton(a, true); });
+    c.Add("Left Arrow", [](const ArtContext&) { return ArrowButton(false); });
+    c.Add("Right Arrow", [](const ArtContext&) { return ArrowButton(true); });
     frame("Cheat_Panel", 235, 135, dark);
     frame("Context_Panel", 128, 64, darkBronze);
     c.Add("Dossier_Panel", [](const ArtContext&) { return Dossier(); });
