@@ -26,7 +26,10 @@ Image Ostrand(const ArtContext& a)
     Image img(1024, 247);
     Image emblem(96, 96);
     paint::ShadedEllipse(emblem, 48, 48, 44, 44, {Hex(0x8a5a1e), amber, gold, cream});
-    paint::ShadedEllipse(emblem, 48, 48, 38, 38, {navy, indigo, blue, sky});
+    for (int y = 10; y < 87; ++y)  // evening sky, darker towards the top
+        for (int x = 10; x < 87; ++x)
+            if (std::hypot(x + 0.5f - 48, y + 0.5f - 48) <= 38)
+                emblem.set(x, y, paint::Dithered(std::array<Rgba, 4>{indigo, grape1, rose1, coral}, (y - 10) / 52.0f, x, y));
     emblem.ellipse(48, 56, 20, 20, orange);
     emblem.ellipse(48, 56, 15, 15, gold);
     for (int y = 58; y < 90; ++y)
