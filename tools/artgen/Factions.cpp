@@ -1,5 +1,7 @@
 // The ten factions' wizards. Each painter draws one standing 32 x 32 frame for a pose; regions in
 // magenta shades take the player's team colour in the game.
+#include <cmath>
+
 #include "Catalogue.h"
 #include "Figure.h"
 #include "Paint.h"
@@ -54,7 +56,7 @@ void GnomeArmy(Image& img, const Pose& p)
         paint::ShadedPolygon(img, {float(x - 4), 15, float(x + 1), 13, float(x + 6), 15, float(x + 1), 16}, Steel());
     };
     if (p.itemBehind()) pick();
-    Robe(img, 16, 20, 28, Narrow(p, 5), Narrow(p, 7), {navy, indigo, blue, sky});
+    Robe(img, 16, 20, 28, Narrow(p, 5), Narrow(p, 7), kTeam);
     img.rect(p.side() ? 12 : 10, 24, p.side() ? 9 : 13, 1, bark0);
     img.set(16, 24, gold);
     Feet(img, p, 16, 28, bark0);
@@ -67,8 +69,10 @@ void GnomeArmy(Image& img, const Pose& p)
         float nx = p.side() ? hx + 4.5f : hx;
         paint::ShadedEllipse(img, nx, 17, 1.6f, 1.4f, {rose1, rose2, salmon, peach});
     }
-    PointyHat(img, p, hx, 13, 6.5f, 12, kTeam, 5);
-    img.set(hx + (p.side() ? -5 : 1), 1, white);  // pompom
+    // The classic red cap, its tip flopping backwards.
+    PointyHat(img, p, hx, 13, 6.5f, 12, {blood, brick, red, salmon}, 6);
+    int tip = int(std::lround(p.side() ? hx - 6.0f : hx + (p.front() ? 2.4f : -2.4f)));
+    img.rect(tip - 1, 0, 2, 2, white);  // pompom on the tip
     if (!p.itemBehind()) {
         pick();
         Hands(img, p, 16, 22, 6, skin);
