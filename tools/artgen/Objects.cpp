@@ -149,4 +149,8 @@ void AddMapObjects(Catalogue& c)
     c.Add("Hot Coal", [](const ArtContext&) { return HotCoal().scaled(2); });
     c.Add("Training_Dummy", [](const ArtContext&) { return TrainingDummy().scaled(2); });
     c.Add("Ambrosia_Tile", [](const ArtContext&) { return Ambrosia().scaled(2); });
+    // A level names its objects by kind and the kind is also the texture, so the kinds the spells
+    // create ("Ambrosia", "Hot_Coal") get the same pictures under those names.
+    c.Add("Ambrosia", [](const ArtContext&) { return Ambrosia().scaled(2); });
+    c.Add("Hot_Coal", [](const ArtContext&) { return HotCoal().scaled(2); });
 }
