@@ -66,6 +66,7 @@ fs::path GetSaveFolder()
 void LoadConfigAndProfile(GLFWwindow* window)
 {
     UserConfig.window = window;
+    savingDisabled = false;
     // Without a window GLFW may not be running; the monitor then counts as 1280 x 720.
     MonitorSize monitor = window ? PrimaryMonitorSize() : MonitorSize{};
     std::optional<fs::path> folder;
