@@ -37,7 +37,7 @@ struct BattleSetupRecord {
     bool cpuEnabled = false;                 // player 2 is the computer
     int aiDifficulty = 0;                    // 0 easy, 1 medium, 2 hard, 3 impossible
     bool aiTurnActive = false;
-    bool cameraInputLocked = false;  // a side has won: the window's camera and key handlers rest
+    // The won-match lock of the camera and key handlers lives with them: Input().cameraInputLocked.
     bool divineIntervention = false;
     bool duplicationProtection = false;
     bool tutorialMode = false;

@@ -8,6 +8,7 @@
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
 #include "meta/PlayerProfile.h"
+#include "scenes/SceneSystem.h"
 
 using configtest::MemberKeys;
 using configtest::ReadText;
@@ -186,4 +187,37 @@ TEST_F(ConfigSettingsTest, ProfileSavesKeepEveryValue)
     EXPECT_EQ(PlayerProfile.gamesPlayed, 7);
     EXPECT_TRUE(PlayerProfile.unlockUnderground);
     EXPECT_EQ(PlayerProfile.level7Complete, 2);
+}
+
+namespace {
+class CountingScene : public Scene {
+public:
+    explicit CountingScene(int& changes) : Scene("Counting"), changes(changes) {}
+    void Load() override {}
+    void Init() override {}
+    void Update(float) override {}
+    void Render() override {}
+    void Exit() override {}
+    void Unload() override {}
+    void OnSettingChanged() override { ++changes; }
+    int& changes;
+};
+}  // namespace
+
+TEST_F(ConfigSettingsTest, CursorSettingReachesTheCurrentAndTheSuspendedScene)
+{
+    int below = 0, above = 0;
+    {
+        SceneSystem scenes;
+        std::vector<std::unique_ptr<Scene>> list;
+        list.push_back(std::make_unique<CountingScene>(below));
+        list.push_back(std::make_unique<CountingScene>(above));
+        scenes.InitWith(std::move(list), 0);
+        ASSERT_TRUE(scenes.pushScene(1));
+        ApplyCursorSetting();
+        EXPECT_EQ(below, 1);
+        EXPECT_EQ(above, 1);
+    }
+    ApplyCursorSetting();  // the scene system is gone: nothing left to tell
+    EXPECT_EQ(below, 1);
 }
