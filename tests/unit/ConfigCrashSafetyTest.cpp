@@ -37,16 +37,27 @@ bool IsCompleteProfile(const fs::path& file)
     return doc["games_won"].IsInt() && doc["games_lost"].IsInt() && doc["games_won"].GetInt() == doc["games_lost"].GetInt();
 }
 
-// Runs save(n) for n = 1, 2, ... in a child process and kills it after a random pause.
+// Runs save(n) for n = 1, 2, ... in a child process and kills it at a random moment once the
+// first save is done (so a slow start cannot make every kill miss the saves).
 template <typename Save>
 void KillMidSave(Save save)
 {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        for (int n = 1;; ++n) save(n);
+        close(ready[0]);
+        save(1);
+        char byte = 1;
+        if (write(ready[1], &byte, 1) != 1) _exit(1);
+        for (int n = 2;; ++n) save(n);
     }
-    usleep(static_cast<useconds_t>(3000 + std::rand() % 12000));
+    close(ready[1]);
+    char byte = 0;
+    EXPECT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
+    usleep(static_cast<useconds_t>(std::rand() % 10000));
     kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
