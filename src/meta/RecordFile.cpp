@@ -53,6 +53,12 @@ void KeepBadCopy(const fs::path& file, const char* reason)
 
 State Read(const fs::path& file, json::Document& doc)
 {
+    // Only a regular file is opened: a folder in its place is no file, and a pipe would block.
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        doc.SetNull();
+        return State::Missing;
+    }
     json::Result result = json::ParseFile(file.string(), doc, kMaxBytes);
     if (result.status == json::Status::NotFound) return State::Missing;
     if (!result.ok() || !doc.IsObject()) return State::Unparsable;

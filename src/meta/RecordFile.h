@@ -24,7 +24,7 @@ struct Member {
 
 enum class State { Ok, Missing, Unparsable };
 
-// Reads file into doc. Missing when it cannot be opened or read; Unparsable when it is not one
+// Reads file into doc. Missing when it is not a regular file or cannot be read; Unparsable when it is not one
 // JSON object (too large, malformed, nested too deeply, or another kind of value).
 State Read(const std::filesystem::path& file, json::Document& doc);
 

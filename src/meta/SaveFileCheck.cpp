@@ -14,7 +14,12 @@ void CheckSaveFiles(const fs::path& folder, datacheck::Problems& problems)
     for (const char* name : {"Config.json", "Profile.json"}) {
         fs::path file = folder / name;
         std::error_code ec;
-        if (!fs::exists(file, ec) && !ec) continue;  // a first start creates it
+        fs::file_status status = fs::status(file, ec);
+        if (!ec && !fs::exists(status)) continue;  // a first start creates it
+        if (!fs::is_regular_file(status)) {  // never opened: a pipe would block the check
+            problems.Add("!!! - Could not read " + file.string() + ": not a regular file");
+            continue;
+        }
         json::Document doc;
         json::Result result = json::ParseFile(file.string(), doc, recordfile::kMaxBytes);
         if (result.status == json::Status::NotFound)

@@ -27,4 +27,12 @@ TEST(ConfigSaveFileCheck, ReportsOnlyUnreadableFiles)
     ASSERT_EQ(problems.lines.size(), 2u);
     EXPECT_NE(problems.lines[0].find("Config.json: nested deeper"), std::string::npos) << problems.lines[0];
     EXPECT_NE(problems.lines[1].find("Profile.json: not a JSON object"), std::string::npos) << problems.lines[1];
+
+    problems.lines.clear();
+    std::filesystem::remove(folder.path / "Config.json");
+    std::filesystem::create_directory(folder.path / "Config.json");
+    configtest::WriteText(folder.path / "Profile.json", "{}");
+    CheckSaveFiles(folder.path, problems);
+    ASSERT_EQ(problems.lines.size(), 1u);
+    EXPECT_NE(problems.lines[0].find("Config.json: not a regular file"), std::string::npos) << problems.lines[0];
 }

@@ -1,6 +1,8 @@
 // Profile.json: first start, partial and ill-typed files, unparsable files, key lookups.
 #include <string>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "ConfigTestSupport.h"
@@ -135,4 +137,28 @@ TEST(PlayerProfileRecord, KeysReachTheirFieldsAndResetKeepsUnlocks)
     EXPECT_EQ(profile.squarePlayed, 0);
     EXPECT_EQ(profile.level7Complete, 0);
     EXPECT_TRUE(profile.unlockMagesDivision);
+}
+
+TEST_F(ProfileFileTest, SomethingUnreadableInThePlaceOfTheFileIsNeverReplaced)
+{
+    fs::create_directory(file);
+    configtest::WriteText(file / "inside", "keep me");
+    std::string err = Load();
+    EXPECT_EQ(err.rfind("Player profile could not be found. creating.\n"
+                        "Error: Could not open Profile.json for writing\n",
+                        0),
+              0u)
+        << err;
+    EXPECT_EQ(Save(), "Error: Could not open Profile.json\n");
+    EXPECT_EQ(configtest::ReadText(file / "inside"), "keep me");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1)
+        << "no temporary file stays behind";
+}
+
+TEST_F(ProfileFileTest, APipeInThePlaceOfTheFileDoesNotHang)
+{
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    EXPECT_NE(Load().find("Error: Could not open Profile.json for writing"), std::string::npos);
+    EXPECT_EQ(Save(), "Error: Could not open Profile.json\n");
+    EXPECT_TRUE(fs::is_fifo(file));
 }
