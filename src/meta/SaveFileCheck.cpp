@@ -15,7 +15,7 @@ void CheckSaveFiles(const fs::path& folder, datacheck::Problems& problems)
         fs::path file = folder / name;
         std::error_code ec;
         fs::file_status status = fs::status(file, ec);
-        if (!ec && !fs::exists(status)) continue;  // a first start creates it
+        if (status.type() == fs::file_type::not_found) continue;  // a first start creates it
         if (!fs::is_regular_file(status)) {  // never opened: a pipe would block the check
             problems.Add("!!! - Could not read " + file.string() + ": not a regular file");
             continue;
