@@ -1,7 +1,12 @@
 #include "scenes/SceneSystem.h"
 
+#include <cstdio>
+#include <string>
+
 #include "engine/Log.h"
 #include "meta/Config.h"
+#include "render/ShaderLibrary.h"
+#include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneList.h"
 
@@ -43,11 +48,34 @@ void SceneSystem::InitWith(std::vector<std::unique_ptr<Scene>> list, int first)
     cam->width = 1080;
     cam->height = 720;
     cam->update(0.0f);
+    CreateRenderLibraries();
     scenes = std::move(list);
     currentScene = nullptr;
     suspended = -1;
     overlay = false;
     if (sceneAt(first)) Enter(first);
+}
+
+void SceneSystem::CreateRenderLibraries()
+{
+    // Scenes load the programs they use; textures come from the "TextureMaster" list, with
+    // "default" first so every other name can fall back to it.
+    shaderLibrary = std::make_unique<ShaderLibrary>();
+    textureLibrary = std::make_unique<TextureLibrary>();
+    std::string fallback = std::string(TextureLibrary::kAssetDirectory) + "default.png";
+    if (std::FILE* probe = std::fopen(fallback.c_str(), "rb")) {
+        std::fclose(probe);
+        textureLibrary->add_texture("default", false, 1, 1, false);
+    } else {
+        print("!!! - Default Texture NOT Found");
+    }
+    textureLibrary->loadList("TextureMaster");
+}
+
+void SceneSystem::ReleaseRenderLibraries()
+{
+    shaderLibrary.reset();
+    textureLibrary.reset();
 }
 
 void SceneSystem::Enter(int index)
@@ -76,6 +104,7 @@ void SceneSystem::Exit()
 {
     print("SceneSystem: Exit");
     cam.reset();
+    ReleaseRenderLibraries();
     while (!scenes.empty()) scenes.pop_back();
     currentScene = nullptr;
     suspended = -1;
