@@ -11,11 +11,8 @@ profile="$folder/Profile.json"
 
 run_game() {
   start_game --frames 30
-  # Not inside $(...): only this shell, the game's parent, can collect its exit code.
-  wait_exit 60 >"$case_dir/code"
-  local code
-  code=$(cat "$case_dir/code")
-  [[ "$code" == 0 ]] || fail "game exited with $code: $(cat "$case_dir/err")"
+  wait_exit 60
+  [[ "$exit_code" == 0 ]] || fail "game exited with $exit_code: $(cat "$case_dir/err")"
 }
 
 # Member names of a JSON object file, in file order, space-separated.
@@ -31,12 +28,22 @@ value() {
 config_order="FULLSCREEN RESOLUTION SENSITIVITY MUSIC SFX HEALTHBARS HIGHCONTRAST LOWFPS HARDWARECURSOR"
 
 # 1. First start: both files appear with every member in order.
+rm -rf "$USERPROFILE/My Games"
 run_game
 grep -qx "Error: Config file not found. Reverting to default settings." "$case_dir/err" || fail "no first-start config message"
 grep -qx "Player profile could not be found. creating." "$case_dir/err" || fail "no first-start profile message"
 [[ "$(keys "$config")" == "$config_order" ]] || fail "config members: $(keys "$config")"
 [[ "$(value "$config" FULLSCREEN)" == true ]] || fail "--windowed must not change the saved FULLSCREEN"
-[[ "$(value "$config" RESOLUTION)" == 0 ]] || fail "a 1280 x 720 screen gives resolution 0"
+# The resolution nearest to the X screen's size, lower index on a tie.
+screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+nearest=$(python3 -c '
+import math, sys
+w, h = map(int, sys.argv[1].split("x"))
+table = [(1280, 720), (1280, 800), (1440, 900), (1680, 1050), (1920, 1080),
+         (1920, 1200), (2560, 1440), (2560, 1600), (3840, 2160), (3480, 2400)]
+d = [math.hypot(tw - w, th - h) for tw, th in table]
+print(d.index(min(d)))' "$screen")
+[[ "$(value "$config" RESOLUTION)" == "$nearest" ]] || fail "a $screen screen gives resolution $nearest"
 [[ "$(value "$config" SENSITIVITY)" == 3 ]] || fail "sensitivity default"
 profile_keys=$(keys "$profile")
 [[ $(wc -w <<<"$profile_keys") == 50 ]] || fail "profile has $(wc -w <<<"$profile_keys") members"
