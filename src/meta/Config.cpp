@@ -173,13 +173,26 @@ void SetSettingChangedHook(std::function<void()> hook)
     settingChangedHook = std::move(hook);
 }
 
+GLFWcursor* ChosenCursor()
+{
+    return UserConfig.hardwareCursor ? nullptr : gameCursor;
+}
+
+namespace {
+void SelectCursor()
+{
+    if (UserConfig.window) glfwSetCursor(UserConfig.window, ChosenCursor());
+}
+}  // namespace
+
 void SetGameCursor(GLFWcursor* cursor)
 {
     gameCursor = cursor;
+    SelectCursor();
 }
 
 void ApplyCursorSetting()
 {
     if (settingChangedHook) settingChangedHook();
-    if (UserConfig.window) glfwSetCursor(UserConfig.window, UserConfig.hardwareCursor ? nullptr : gameCursor);
+    SelectCursor();
 }

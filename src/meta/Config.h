@@ -66,6 +66,9 @@ bool FullscreenActive();
 // The scene system registers how a settings change reaches the scenes (OnSettingChanged on the
 // current scene, then on the suspended one); ApplyCursorSetting calls it. Empty until then.
 void SetSettingChangedHook(std::function<void()> hook);
-// The cursor object registers the window cursor made from the game's cursor image (nullptr when
-// it has none); it is used unless the hardware-cursor setting asks for the system arrow.
+// The cursor object registers the window cursor it made from the game's cursor image (and nullptr
+// before destroying it); the window then shows it at once unless the hardware-cursor setting asks
+// for the system arrow. ApplyCursorSetting applies the same rule after a change.
 void SetGameCursor(GLFWcursor* cursor);
+// The cursor the rule picks: nullptr stands for the system arrow.
+GLFWcursor* ChosenCursor();

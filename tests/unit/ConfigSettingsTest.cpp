@@ -146,6 +146,18 @@ TEST_F(ConfigSettingsTest, WindowedFlagOverridesTheSettingWithoutChangingIt)
     EXPECT_TRUE(FullscreenActive());
 }
 
+TEST_F(ConfigSettingsTest, HardwareCursorSettingPicksTheSystemArrow)
+{
+    auto* gameImage = reinterpret_cast<GLFWcursor*>(&hookCalls);  // only compared, never used
+    SetGameCursor(gameImage);
+    EXPECT_EQ(ChosenCursor(), gameImage);
+    UserConfig.hardwareCursor = true;
+    EXPECT_EQ(ChosenCursor(), nullptr);
+    UserConfig.hardwareCursor = false;
+    SetGameCursor(nullptr);
+    EXPECT_EQ(ChosenCursor(), nullptr) << "without the game's image the arrow stays";
+}
+
 TEST_F(ConfigSettingsTest, NoSaveFolderIsReportedOnceAndNothingIsSaved)
 {
     configtest::ScopedEnv noProfile("USERPROFILE", std::nullopt);
