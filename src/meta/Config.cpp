@@ -43,14 +43,34 @@ MonitorSize PrimaryMonitorSize()
     return {mode->width, mode->height};
 }
 
+// Runs step; a file-system or save-folder error it raises is printed and the game goes on.
+template <typename Step>
+void Reported(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception& e) {
+        ReportError(e);
+    }
+}
+
 template <typename Save>
 void SaveInFolder(const char* name, Save save)
 {
-    if (savingDisabled) return;
+    if (!savingDisabled) Reported([&] { save(GetSaveFolder() / name); });
+}
+
+// The save folder for this run, or nothing (reported once) when none can be found or made.
+std::optional<fs::path> OpenSaveFolder()
+{
     try {
-        save(GetSaveFolder() / name);
+        fs::path folder = GetSaveFolder();
+        atomicfile::RemoveLeftovers(folder / kConfigName);
+        atomicfile::RemoveLeftovers(folder / kProfileName);
+        return folder;
     } catch (const std::exception& e) {
         ReportError(e);
+        return std::nullopt;
     }
 }
 
@@ -69,32 +89,16 @@ void LoadConfigAndProfile(GLFWwindow* window)
     savingDisabled = false;
     // Without a window GLFW may not be running; the monitor then counts as 1280 x 720.
     MonitorSize monitor = window ? PrimaryMonitorSize() : MonitorSize{};
-    std::optional<fs::path> folder;
-    try {
-        folder = GetSaveFolder();
-        atomicfile::RemoveLeftovers(*folder / kConfigName);
-        atomicfile::RemoveLeftovers(*folder / kProfileName);
-    } catch (const std::exception& e) {
-        ReportError(e);
+    std::optional<fs::path> folder = OpenSaveFolder();
+    if (folder) {
+        Reported([&] { LoadConfigFile(*folder / kConfigName, monitor, UserConfig); });
+    } else {
         savingDisabled = true;
         UserConfig = FirstStartConfig(monitor);
         UserConfig.window = window;
     }
-    if (folder) {
-        try {
-            LoadConfigFile(*folder / kConfigName, monitor, UserConfig);
-        } catch (const std::exception& e) {
-            ReportError(e);
-        }
-    }
     ApplyDisplaySettings();
-    if (folder) {
-        try {
-            LoadProfileFile(*folder / kProfileName, PlayerProfile);
-        } catch (const std::exception& e) {
-            ReportError(e);
-        }
-    }
+    if (folder) Reported([&] { LoadProfileFile(*folder / kProfileName, PlayerProfile); });
     ResetBattleSetup();
 }
 
