@@ -17,13 +17,18 @@ SceneSystem* instance = nullptr;
 SceneSystem::SceneSystem() : System("Scene"), firstScene(kSceneIntro)
 {
     instance = this;
+    // Settings changes reach the scenes through the configuration's hook.
+    SetSettingChangedHook([this] { NotifySettingChanged(); });
 }
 
 SceneSystem::~SceneSystem()
 {
     // Scenes go from the last index to the first.
     while (!scenes.empty()) scenes.pop_back();
-    if (instance == this) instance = nullptr;
+    if (instance == this) {
+        instance = nullptr;
+        SetSettingChangedHook(nullptr);
+    }
 }
 
 SceneSystem* SceneSystem::Instance()

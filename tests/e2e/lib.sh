@@ -10,6 +10,11 @@ export ALSOFT_DRIVERS=null
 case_dir=$(mktemp -d "${TMPDIR:-/tmp}/primalites-e2e.XXXXXX")
 export USERPROFILE="$case_dir/home"
 mkdir -p "$USERPROFILE"
+# A first start sizes the window after the screen (1280 x 900 gives 1280 x 800); the pixel checks
+# expect the 1280 x 720 window, so every case starts from a config asking for that size.
+# A case that wants a true first start removes "$USERPROFILE/My Games".
+mkdir -p "$USERPROFILE/My Games/Primalites"
+echo '{"RESOLUTION": 0}' >"$USERPROFILE/My Games/Primalites/Config.json"
 game_pid=""
 
 cleanup() {

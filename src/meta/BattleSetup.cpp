@@ -1,0 +1,8 @@
+#include "meta/BattleSetup.h"
+
+BattleSetupRecord BattleSetup;
+
+void ResetBattleSetup()
+{
+    BattleSetup = BattleSetupRecord{};
+}
