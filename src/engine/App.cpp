@@ -23,6 +23,7 @@
 #include "engine/Input.h"
 #include "engine/Log.h"
 #include "engine/Window.h"
+#include "meta/BattleSetup.h"
 #include "meta/Config.h"
 #include "scenes/SceneSystem.h"
 
@@ -113,6 +114,7 @@ int RunGame(const Options& options)
     }
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
+    ConnectBattleSetupToRenderer();
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);

@@ -49,7 +49,7 @@ void OnCursorEnter(GLFWwindow* window, int)
 void OnFocus(GLFWwindow* window, int focused)
 {
     if (SceneSystem* scenes = SceneSystem::Instance()) scenes->NotifyFocus(focused != 0);
-    if (!focused && UserConfig.fullscreen && !forceWindowed) glfwIconifyWindow(window);
+    if (!focused && FullscreenActive()) glfwIconifyWindow(window);
 }
 
 void OnIconify(GLFWwindow*, int iconified)
@@ -74,14 +74,9 @@ void OnFramebufferSize(GLFWwindow* window, int width, int height)
     if (gl_context::Available()) glViewport(0, 0, width, height);
     if (SceneSystem* scenes = SceneSystem::Instance()) scenes->Resize(width, height);
     if (resizing || !window) return;
+    // A window always returns to the configured mode and size, whatever size was reported.
     resizing = true;
-    bool full = UserConfig.fullscreen && !forceWindowed;
-    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
-    const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
-    Resolution r = GetConfiguredResolution();
-    glfwSetWindowMonitor(window, full ? monitor : nullptr, 0, full ? 0 : 100, static_cast<int>(r.width),
-                         static_cast<int>(r.height), mode ? mode->refreshRate : GLFW_DONT_CARE);
-    glfwMakeContextCurrent(window);
+    ApplyDisplaySettings();
     resizing = false;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/Json.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -52,6 +53,9 @@ Result ParseText(const std::string& text, Document& doc, std::size_t maxBytes)
 Result ParseFile(const std::string& path, Document& doc, std::size_t maxBytes)
 {
     doc.SetNull();
+    // Only regular files: a folder would read as garbage and a pipe could block the game.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {Status::NotFound, "cannot open " + path};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {Status::NotFound, "cannot open " + path};
     in.seekg(0, std::ios::end);

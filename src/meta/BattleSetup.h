@@ -49,3 +49,6 @@ struct BattleSetupRecord {
 extern BattleSetupRecord BattleSetup;
 
 void ResetBattleSetup();
+
+// Lets the team-colour materials read the sides' colours and the winner from this record.
+void ConnectBattleSetupToRenderer();

@@ -55,3 +55,10 @@ TEST(Json, DepthCountsNesting)
     ASSERT_TRUE(json::ParseText(R"({"a": [[1], {"b": {}}]})", doc).ok());
     EXPECT_EQ(json::Depth(doc), 4);
 }
+
+TEST(Json, OnlyRegularFilesAreRead)
+{
+    json::Document doc;
+    EXPECT_EQ(json::ParseFile("/tmp", doc).status, json::Status::NotFound);
+    EXPECT_EQ(json::ParseFile("/dev/zero", doc).status, json::Status::NotFound) << "a device must not be read forever";
+}
