@@ -1,0 +1,13 @@
+#include "render/FontAtlas.h"
+
+#include "engine/GlContext.h"
+
+TextureData* CreateFontAtlas(const std::string&)
+{
+    return nullptr;
+}
+
+void DestroyFontAtlas(TextureData*& atlas)
+{
+    atlas = nullptr;
+}
