@@ -1,6 +1,179 @@
 #include "engine/App.h"
 
-int RunApp(int, char**)
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+#include <GLFW/glfw3.h>
+#include <glad/gl.h>
+#include <imgui.h>
+#include <imgui_impl_glfw.h>
+#include <imgui_impl_opengl3.h>
+
+#include "audio/SoundSystem.h"
+#include "engine/CommandLine.h"
+#include "engine/DataCheck.h"
+#include "engine/Engine.h"
+#include "engine/FpsOverlay.h"
+#include "engine/GlContext.h"
+#include "engine/Input.h"
+#include "engine/Log.h"
+#include "engine/Window.h"
+#include "meta/Config.h"
+#include "scenes/SceneSystem.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void OnStopSignal(int)
 {
+    stopRequested = 1;
+}
+
+// Data, assets and the log live beside the executable, wherever the game is started from.
+void MoveToExecutableFolder()
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) std::filesystem::current_path(exe.parent_path(), ec);
+}
+
+void StartImGui(GLFWwindow* window)
+{
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NoMouseCursorChange;
+    io.IniFilename = nullptr;
+    ImGui_ImplGlfw_InitForOpenGL(window, true);
+    ImGui_ImplOpenGL3_Init();
+}
+
+void StopImGui()
+{
+    ImGui_ImplOpenGL3_Shutdown();
+    ImGui_ImplGlfw_Shutdown();
+    ImGui::DestroyContext();
+}
+
+void SetFixedRenderState()
+{
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glEnable(GL_PROGRAM_POINT_SIZE);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void BuildSystems(const Options& options)
+{
+    Engine& engine = Engine::Instance();
+    engine.systems.push_back(Log::Create("Log.txt"));
+    engine.systems.push_back(CreateSoundSystem());
+    auto scenes = std::make_unique<SceneSystem>();
+    if (options.scene) scenes->setFirstScene(*options.scene);
+    engine.systems.push_back(std::move(scenes));
+}
+
+void RunFrame(GLFWwindow* window, float& last)
+{
+    glfwPollEvents();
+    SceneSystem* scenes = SceneSystem::Instance();
+    input::ScrollCameraByKeys(scenes ? scenes->camera() : nullptr);
+    ImGui_ImplOpenGL3_NewFrame();
+    ImGui_ImplGlfw_NewFrame();
+    ImGui::NewFrame();
+    float now = static_cast<float>(glfwGetTime());
+    float dt = now - last;
+    last = now;
+    float fps = 1.0f / dt;
+    print("Main: FPS: ", fps);
+    int first = glfwGetKey(window, GLFW_KEY_L);
+    int second = glfwGetKey(window, GLFW_KEY_L);
+    if (input::StickyToggle(first, second)) Input().showFpsOverlay = !Input().showFpsOverlay;
+    if (Input().showFpsOverlay) DrawFpsOverlay(fps);
+    if (glfwWindowShouldClose(window) || stopRequested) Engine::Instance().running = false;
+    Engine::Instance().UpdateSystems(dt);
+    Engine::Instance().RenderSystems();
+    ImGui::Render();
+    ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+    glfwSwapBuffers(window);
+}
+
+int RunGame(const Options& options)
+{
+    if (!glfwInit()) return -1;
+    GLFWwindow* window = CreateGameWindow();
+    if (!window) {
+        glfwTerminate();
+        return -1;
+    }
+    forceWindowed = options.windowed;
+    LoadConfigAndProfile(window);
+    Resolution resolution = GetConfiguredResolution();
+    GameWindow() = window;
+    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    input::InstallEarlyCallbacks(window);
+    glfwMakeContextCurrent(window);
+    input::InstallContextCallbacks(window);
+    if (!gladLoadGL(glfwGetProcAddress)) {
+        glfwDestroyWindow(window);
+        glfwTerminate();
+        return -1;
+    }
+    gl_context::SetAvailable(true);
+    SetFixedRenderState();
+    StartImGui(window);
+    std::srand(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
+    BuildSystems(options);
+    Engine& engine = Engine::Instance();
+    engine.InitSystems();
+    print("Engine: Init");
+    SaveConfig();
+    ApplyDisplaySettings();
+    input::OnFramebufferSize(window, static_cast<int>(resolution.width), static_cast<int>(resolution.height));
+    input::InstallCloseCallback(window);
+
+    float last = 0.0f;
+    long frames = 0;
+    while (engine.running) {
+        RunFrame(window, last);
+        if (options.frames && ++frames >= *options.frames) engine.running = false;
+    }
+
+    engine.ShutdownSystems();
+    StopImGui();
+    gl_context::SetAvailable(false);
+    GameWindow() = nullptr;
+    glfwTerminate();
     return 0;
+}
+
+}  // namespace
+
+int RunApp(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    ParseOutcome parsed = ParseCommandLine(args);
+    if (!parsed.error.empty()) {
+        std::cerr << "primalites: " << parsed.error << "\nTry 'primalites --help'.\n";
+        return 2;
+    }
+    const Options& options = parsed.options;
+    if (options.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "Primalites " << PRIMALITES_VERSION << "\n";
+        return 0;
+    }
+    MoveToExecutableFolder();
+    if (options.checkData) return datacheck::RunAll() > 0 ? 1 : 0;
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+    return RunGame(options);
 }

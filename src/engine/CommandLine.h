@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the command line asks of this run.
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool windowed = false;
+    bool checkData = false;
+    std::optional<unsigned> seed;
+    std::optional<long> frames;
+    std::optional<int> scene;
+    std::optional<std::string> level;
+};
+
+struct ParseOutcome {
+    Options options;
+    std::string error;  // empty when the command line is valid
+};
+
+ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
+std::string UsageText();

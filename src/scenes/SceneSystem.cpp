@@ -1,0 +1,174 @@
+#include "scenes/SceneSystem.h"
+
+#include "engine/Log.h"
+#include "meta/Config.h"
+#include "scenes/SceneIndex.h"
+#include "scenes/SceneList.h"
+
+namespace {
+SceneSystem* instance = nullptr;
+}
+
+SceneSystem::SceneSystem() : System("Scene"), firstScene(kSceneIntro)
+{
+    instance = this;
+}
+
+SceneSystem::~SceneSystem()
+{
+    // Scenes go from the last index to the first.
+    while (!scenes.empty()) scenes.pop_back();
+    if (instance == this) instance = nullptr;
+}
+
+SceneSystem* SceneSystem::Instance()
+{
+    return instance;
+}
+
+void SceneSystem::Init()
+{
+    print("SceneSystem: Init");
+    InitWith(BuildSceneList(), firstScene);
+}
+
+void SceneSystem::InitWith(std::vector<std::unique_ptr<Scene>> list, int first)
+{
+    cam = std::make_unique<Camera>();
+    cam->width = 1080;
+    cam->height = 720;
+    cam->update(0.0f);
+    scenes = std::move(list);
+    currentScene = nullptr;
+    suspended = -1;
+    overlay = false;
+    if (sceneAt(first)) Enter(first);
+}
+
+void SceneSystem::Enter(int index)
+{
+    currentScene = scenes[static_cast<std::size_t>(index)].get();
+    currentScene->Load();
+    currentScene->Init();
+    currentScene->Enter();
+}
+
+void SceneSystem::Update(float dt)
+{
+    print("SceneSystem: Update");
+    if (currentScene) print("Current Scene: ", currentScene->name);
+    if (cam) cam->update(dt);
+    if (currentScene) currentScene->Update(dt);
+}
+
+void SceneSystem::Render()
+{
+    print("SceneSystem: Render");
+    if (currentScene) currentScene->Render();
+}
+
+void SceneSystem::Exit()
+{
+    print("SceneSystem: Exit");
+    cam.reset();
+    while (!scenes.empty()) scenes.pop_back();
+    currentScene = nullptr;
+    suspended = -1;
+}
+
+Scene* SceneSystem::sceneAt(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(scenes.size())) return nullptr;
+    return scenes[static_cast<std::size_t>(index)].get();
+}
+
+int SceneSystem::indexOf(const Scene* scene) const
+{
+    for (std::size_t i = 0; i < scenes.size(); ++i)
+        if (scenes[i].get() == scene) return static_cast<int>(i);
+    return -1;
+}
+
+bool SceneSystem::switchTo(int index)
+{
+    if (!sceneAt(index)) {
+        print("Scene System: no scene at index ", index);
+        return false;
+    }
+    SaveProfile();
+    if (Scene* under = sceneAt(suspended)) {
+        under->Exit();
+        under->Unload();
+    }
+    suspended = -1;
+    if (currentScene) {
+        if (cam) cam->reset();
+        currentScene->Exit();
+        currentScene->Unload();
+        print("Scene System: Switiching to Level", index);
+        Enter(index);
+    }
+    overlay = false;
+    return true;
+}
+
+bool SceneSystem::pushScene(int index)
+{
+    if (!sceneAt(index)) {
+        print("Scene System: no scene at index ", index);
+        return false;
+    }
+    if (!currentScene) {
+        overlay = true;
+        return true;
+    }
+    if (cam) cam->reset();
+    suspended = indexOf(currentScene);
+    Enter(index);
+    overlay = true;
+    return true;
+}
+
+void SceneSystem::popScene()
+{
+    if (currentScene && suspended != -1) {
+        currentScene->Exit();
+        currentScene->Unload();
+        if (cam) cam->reset();
+        currentScene = sceneAt(suspended);
+        suspended = -1;
+    }
+    overlay = false;
+}
+
+void SceneSystem::Resize(int w, int h)
+{
+    width = w;
+    height = h;
+    if (cam) {
+        cam->width = w;
+        cam->height = h;
+        cam->dirty = true;
+        cam->cancelGlide = true;
+    }
+    if (currentScene) currentScene->OnResize(w, h);
+    if (Scene* under = suspendedScene()) under->OnResize(w, h);
+}
+
+void SceneSystem::NotifyFocus(bool focused)
+{
+    if (currentScene) currentScene->OnFocus(focused);
+    if (Scene* under = suspendedScene()) under->OnFocus(focused);
+}
+
+void SceneSystem::NotifyIconify(bool iconified)
+{
+    if (currentScene) currentScene->OnIconify(iconified);
+    if (Scene* under = suspendedScene()) under->OnIconify(iconified);
+}
+
+void SceneSystem::NotifySettingChanged()
+{
+    if (currentScene) currentScene->OnSettingChanged();
+    if (Scene* under = suspendedScene()) under->OnSettingChanged();
+}
