@@ -2,6 +2,8 @@
 
 #include "engine/Log.h"
 #include "meta/Config.h"
+#include "render/ShaderLibrary.h"
+#include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneList.h"
 
@@ -38,11 +40,28 @@ void SceneSystem::InitWith(std::vector<std::unique_ptr<Scene>> list, int first)
     cam->width = 1080;
     cam->height = 720;
     cam->update(0.0f);
+    CreateRenderLibraries();
     scenes = std::move(list);
     currentScene = nullptr;
     suspended = -1;
     overlay = false;
     if (sceneAt(first)) Enter(first);
+}
+
+void SceneSystem::CreateRenderLibraries()
+{
+    // Scenes load the programs they use; textures come from the "TextureMaster" list, with
+    // "default" first so every other name can fall back to it.
+    shaderLibrary = std::make_unique<ShaderLibrary>();
+    textureLibrary = std::make_unique<TextureLibrary>();
+    if (!textureLibrary->add_texture("default", false, 1, 1, false)) print("!!! - Default Texture NOT Found");
+    textureLibrary->loadList("TextureMaster");
+}
+
+void SceneSystem::ReleaseRenderLibraries()
+{
+    shaderLibrary.reset();
+    textureLibrary.reset();
 }
 
 void SceneSystem::Enter(int index)
@@ -71,6 +90,7 @@ void SceneSystem::Exit()
 {
     print("SceneSystem: Exit");
     cam.reset();
+    ReleaseRenderLibraries();
     while (!scenes.empty()) scenes.pop_back();
     currentScene = nullptr;
     suspended = -1;

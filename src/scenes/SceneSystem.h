@@ -6,6 +6,9 @@
 #include "scenes/Camera.h"
 #include "scenes/Scene.h"
 
+class ShaderLibrary;
+class TextureLibrary;
+
 // Owns the fixed list of scenes, the current scene, at most one scene suspended under an overlay,
 // and the camera. Switches run immediately inside the call that asks for them.
 class SceneSystem : public System {
@@ -39,6 +42,8 @@ public:
 
     Scene* current() const { return currentScene; }
     Camera* camera() const { return cam.get(); }
+    ShaderLibrary* shaders() const { return shaderLibrary.get(); }
+    TextureLibrary* textures() const { return textureLibrary.get(); }
     Scene* sceneAt(int index) const;
     int sceneCount() const { return static_cast<int>(scenes.size()); }
     int indexOf(const Scene* scene) const;
@@ -53,7 +58,12 @@ private:
 
     std::vector<std::unique_ptr<Scene>> scenes;
     Scene* currentScene = nullptr;
+    void CreateRenderLibraries();
+    void ReleaseRenderLibraries();
+
     std::unique_ptr<Camera> cam;
+    std::unique_ptr<ShaderLibrary> shaderLibrary;
+    std::unique_ptr<TextureLibrary> textureLibrary;
     int width = 1280;
     int height = 720;
     int suspended = -1;
