@@ -3,9 +3,7 @@
 #include <fstream>
 
 #include "engine/DataCheck.h"
-#include "engine/GlContext.h"
 #include "engine/Log.h"
-#include "render/FontAtlas.h"
 
 namespace {
 
@@ -31,11 +29,6 @@ bool ReadGlyph(const json::Value& member, char& key, Glyph& glyph)
 
 }  // namespace
 
-Font::~Font()
-{
-    DestroyFontAtlas(atlas);
-}
-
 int Font::ReadGlyphs(const json::Value& root)
 {
     if (!root.IsObject()) return 0;
@@ -56,9 +49,13 @@ int Font::ReadGlyphs(const json::Value& root)
     return rejected;
 }
 
-bool Font::Load(const std::string& name)
+bool Font::Load(const std::string& name, TextureLibrary* atlases)
 {
-    CreateAtlas(name);
+    if (atlases) {
+        const std::string atlasName = "Fonts/" + name;
+        atlases->add_texture(atlasName, false, 1, 1, true);
+        atlas = atlases->find(atlasName);
+    }
     const std::string path = "./Data/Fonts/" + name + ".json";
     json::Document doc;
     json::Result result = json::ParseFile(path, doc);
@@ -72,11 +69,6 @@ bool Font::Load(const std::string& name)
     }
     ReadGlyphs(doc);
     return true;
-}
-
-void Font::CreateAtlas(const std::string& name)
-{
-    if (!atlas) atlas = CreateFontAtlas("Fonts/" + name);
 }
 
 const Glyph& Font::GetGlyph(char c)
@@ -98,7 +90,7 @@ void FontLibrary::add_font(const std::string& name)
         return;
     }
     auto font = std::make_unique<Font>();
-    font->Load(name);
+    font->Load(name, &atlases);
     fonts[name] = std::move(font);
 }
 

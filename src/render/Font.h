@@ -4,8 +4,7 @@
 #include <unordered_map>
 
 #include "engine/Json.h"
-
-struct TextureData;
+#include "render/TextureLibrary.h"
 
 // One character of a bitmap font, in fractions of the atlas size (see tools/fontgen): the cell's
 // top-left corner (y measured from the top of the image), its size, and the height of the
@@ -22,12 +21,12 @@ struct Glyph {
 class Font {
 public:
     Font() = default;
-    ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    // Reads "./Data/Fonts/<name>.json" and, with a GL context, uploads "./Assets/Fonts/<name>.png".
-    bool Load(const std::string& name);
+    // Adds the atlas "./Assets/Fonts/<name>.png" to `atlases` (one frame, clamped, mipmapped; the
+    // upload needs a GL context) and reads the glyph table "./Data/Fonts/<name>.json".
+    bool Load(const std::string& name, TextureLibrary* atlases);
     // Fills the glyph table from a parsed description; one log line per rejected character.
     // Returns the number of rejected characters.
     int ReadGlyphs(const json::Value& root);
@@ -38,10 +37,7 @@ public:
     size_t GlyphCount() const { return glyphs.size(); }
 
     std::unordered_map<char, Glyph> glyphs;
-    TextureData* atlas = nullptr;  // owned by the font, not by the texture library
-
-private:
-    void CreateAtlas(const std::string& name);
+    TextureData* atlas = nullptr;  // owned by the font library's own atlas store
 };
 
 // Fonts by name, owned for the whole run by the scene system.
@@ -61,5 +57,7 @@ public:
     static void SetActive(FontLibrary* library);
 
 private:
+    // The atlases belong to the fonts, not to the scene system's texture library.
+    TextureLibrary atlases;
     std::unordered_map<std::string, std::unique_ptr<Font>> fonts;
 };
