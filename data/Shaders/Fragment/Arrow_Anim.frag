@@ -1,0 +1,35 @@
+#version 430 core
+// The marker arrow brightens while the mouse is over it.
+in vec2 uv;
+in vec4 tint;
+
+uniform sampler2D sprite;
+uniform int frameIndex;
+uniform int numRows;
+uniform int numCols;
+
+// Frame i of a rows x columns sheet is the cell at column i % columns, row i / columns, rows
+// counted from the top of the picture. Textures are flipped on upload, so the top row lies at the
+// high end of v. Lookups stay half a texel inside the cell so filtering never bleeds a neighbour in.
+vec2 frameUv(vec2 local)
+{
+    int cols = max(numCols, 1);
+    int rows = max(numRows, 1);
+    int frame = max(frameIndex, 0) % (cols * rows);
+    int column = frame % cols;
+    int rowFromTop = frame / cols;
+    vec2 cells = vec2(float(cols), float(rows));
+    vec2 halfTexel = 0.5 * cells / vec2(textureSize(sprite, 0));
+    vec2 inside = clamp(local, halfTexel, vec2(1.0) - halfTexel);
+    return (vec2(float(column), float(rows - 1 - rowFromTop)) + inside) / cells;
+}
+uniform int hovered;
+
+out vec4 pixelColor;
+
+void main()
+{
+    vec4 c = texture(sprite, frameUv(uv)) * tint;
+    if (hovered == 1) c.rgb = mix(c.rgb, vec3(1.0), 0.35);
+    pixelColor = c;
+}
