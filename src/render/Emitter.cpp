@@ -28,7 +28,10 @@ Emitter::Emitter(const std::string& particleFile) : fileName(particleFile)
     LoadParticleFile(particleFile, file);
     name = file.name;
     BuildObject(file.emitter);
-    for (Effect& effect : file.effects) effects.insert_or_assign(effect.name, std::move(effect));
+    for (Effect& effect : file.effects) {
+        if (!effects.count(effect.name)) effectNames.push_back(effect.name);
+        effects.insert_or_assign(effect.name, std::move(effect));
+    }
 }
 
 Emitter::~Emitter()

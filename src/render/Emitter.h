@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "objects/NameHash.h"
 #include "objects/Object.h"
@@ -54,6 +55,7 @@ public:
     bool visible = false;
     std::string fileName;
     std::unordered_map<std::string, Effect, NameHash, std::equal_to<>> effects;
+    std::vector<std::string> effectNames;  // in file order
 
 private:
     void BuildObject(const EmitterDescription& description);

@@ -82,6 +82,11 @@ namespace {
 FontLibrary* activeLibrary = nullptr;
 }
 
+FontLibrary::~FontLibrary()
+{
+    if (activeLibrary == this) activeLibrary = nullptr;
+}
+
 void FontLibrary::add_font(const std::string& name)
 {
     std::ifstream probe("./Data/Fonts/" + name + ".json");

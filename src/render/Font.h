@@ -43,6 +43,11 @@ public:
 // Fonts by name, owned for the whole run by the scene system.
 class FontLibrary {
 public:
+    FontLibrary() = default;
+    ~FontLibrary();
+    FontLibrary(const FontLibrary&) = delete;
+    FontLibrary& operator=(const FontLibrary&) = delete;
+
     // Loads "./Data/Fonts/<name>.json" into a new font stored under name (replacing an older one).
     void add_font(const std::string& name);
     // The stored font, or nullptr after logging the failed lookup.

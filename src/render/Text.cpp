@@ -139,6 +139,11 @@ void Text::setScale(float size)
     Relayout();
 }
 
+void Text::setPosition(float x, float y)
+{
+    if (TransformBase* placement = Placement()) placement->setPosition(x, y);
+}
+
 void Text::setWrapWidth(float width)
 {
     wrapWidth = width;

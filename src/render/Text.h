@@ -6,6 +6,7 @@
 #include <glm/glm.hpp>
 
 #include "objects/Object.h"
+#include "objects/Transform.h"
 #include "render/TextLayout.h"
 
 class Font;
@@ -37,6 +38,8 @@ public:
     // Changing these after construction lays the string out again.
     void setAlignment(int horizontal, int vertical);
     void setScale(float size);  // the letter size, same on both axes
+    // Moves the placement transform (an unlinked text's position).
+    void setPosition(float x, float y);
     void setWrapWidth(float width);
     // Wraps sourceText and rebuilds the glyph records (and their GPU buffer).
     void Relayout();

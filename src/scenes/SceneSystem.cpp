@@ -2,6 +2,7 @@
 
 #include "engine/Log.h"
 #include "meta/Config.h"
+#include "render/Font.h"
 #include "render/ShaderLibrary.h"
 #include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
@@ -56,10 +57,14 @@ void SceneSystem::CreateRenderLibraries()
     textureLibrary = std::make_unique<TextureLibrary>();
     if (!textureLibrary->add_texture("default", false, 1, 1, false)) print("!!! - Default Texture NOT Found");
     textureLibrary->loadList("TextureMaster");
+    fontLibrary = std::make_unique<FontLibrary>();
+    FontLibrary::SetActive(fontLibrary.get());
 }
 
 void SceneSystem::ReleaseRenderLibraries()
 {
+    FontLibrary::SetActive(nullptr);
+    fontLibrary.reset();
     shaderLibrary.reset();
     textureLibrary.reset();
 }

@@ -19,8 +19,8 @@ out vec4 tint;
 void main()
 {
     uint base = uint(gl_InstanceID) * 20u;
-    bool active = (floatBitsToUint(particle[base + 19u]) & 0xFFu) != 0u;
-    if (!active) {
+    bool alive = (floatBitsToUint(particle[base + 19u]) & 0xFFu) != 0u;
+    if (!alive) {
         // Collapse the quad outside the clip volume: nothing is rasterised.
         gl_Position = vec4(2.0, 2.0, 2.0, 1.0);
         uv = vec2(0.0);
