@@ -130,7 +130,7 @@ void SpellCardTest::Update(float dt)
     clock += dt;
     ++frames;
     if (worldMover) worldMover->Get<Transform>()->setPosition(330.0f + 160.0f * std::sin(clock), -180.0f);
-    if (uiMover) uiMover->Get<AnchorTransform>()->setPosition(330.0f - 160.0f * std::sin(clock * 1.3f), -290.0f);
+    if (uiMover) uiMover->Get<AnchorTransform>()->setPosition(330.0f - 160.0f * std::sin(clock * 1.3f), -240.0f);
     // Re-laid out only when the shown number changes.
     const int seconds = static_cast<int>(clock);
     if (counter && (counter->sourceText.empty() || seconds != static_cast<int>(clock - dt)))
