@@ -1,5 +1,6 @@
 #include "engine/Input.h"
 
+#include "engine/Log.h"
 #include "meta/Config.h"
 #include "scenes/Camera.h"
 
@@ -69,6 +70,7 @@ void HandleCursor(double x, double y, Camera* camera)
     if (camera) {
         camera->moveRight(-static_cast<float>(x - in.lastX) * s);
         camera->moveUp(static_cast<float>(y - in.lastY) * s);
+        print("Camera: dragged to ", camera->position.x, ", ", camera->position.y);
     }
     in.lastX = x;
     in.lastY = y;
@@ -78,6 +80,7 @@ void HandleScroll(double yoffset, Camera* camera)
 {
     if (Input().cameraInputLocked || !camera || yoffset == 0.0) return;
     camera->zoomBy(yoffset > 0.0 ? -0.5f : 0.5f);
+    print("Camera: zoom ", camera->zoom);
 }
 
 void ScrollCameraByKeys(Camera* camera)

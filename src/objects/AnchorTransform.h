@@ -22,6 +22,7 @@ public:
     };
 
     AnchorTransform();
+    AnchorTransform(const AnchorTransform& other);
     Component* Clone() const override { return new AnchorTransform(*this); }
 
     // Re-anchors on the next update after the camera viewport changed size.
@@ -42,7 +43,4 @@ public:
     int anchorViewportHeight = 0;
     int anchor = kNone;
     float anchorPercent = 0.0f;
-
-private:
-    AnchorTransform(const AnchorTransform& other);
 };

@@ -26,6 +26,4 @@ public:
     bool loop = false;
     bool finished = false;
 
-private:
-    Animation(const Animation& other) = default;
 };

@@ -17,6 +17,4 @@ public:
     glm::vec2 acceleration{0.0f};
     float angularVelocity = 0.0f;
 
-private:
-    Physics(const Physics& other) = default;
 };

@@ -33,6 +33,4 @@ public:
     ShaderLibrary* shaders = nullptr;
     Camera* camera = nullptr;
 
-private:
-    Texture(const Texture& other) = default;
 };

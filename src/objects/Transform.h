@@ -37,6 +37,4 @@ public:
     Transform() : TransformBase(kKind) {}
     Component* Clone() const override { return new Transform(*this); }
 
-private:
-    Transform(const Transform& other) = default;
 };

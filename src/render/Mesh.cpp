@@ -69,14 +69,23 @@ MeshData MeshData::FromText(const std::string& text, int layout)
     return FromParsed(result, doc, layout);
 }
 
-Mesh::Mesh(const std::string& meshName, int layout) : name(meshName)
+namespace {
+MeshData ReadReported(const std::string& meshName, int layout)
 {
-    MeshData data = MeshData::FromFile(kDirectory + meshName + ".json", layout);
+    MeshData data = MeshData::FromFile(Mesh::kDirectory + meshName + ".json", layout);
     if (data.status == MeshData::Status::NotFound) {
         print("### Mesh Class could not open Mesh Data file. Is it in the data folder and is .json format? ###");
     } else if (data.status == MeshData::Status::Unparsable) {
         print("### Mesh Class had a problem parsing a .json file ###");
     }
+    return data;
+}
+}  // namespace
+
+Mesh::Mesh(const std::string& meshName, int layout) : Mesh(meshName, ReadReported(meshName, layout)) {}
+
+Mesh::Mesh(const std::string& meshName, MeshData data) : name(meshName)
+{
     positions = std::move(data.positions);
     texCoords = std::move(data.texCoords);
     colors = std::move(data.colors);

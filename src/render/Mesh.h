@@ -38,6 +38,8 @@ public:
     static constexpr const char* kDirectory = "./Data/Meshes/";
 
     Mesh(const std::string& meshName, int layout);
+    // A mesh from geometry already read (or built in code).
+    Mesh(const std::string& meshName, MeshData data);
     ~Mesh();
     Mesh(const Mesh&) = delete;
     Mesh& operator=(const Mesh&) = delete;

@@ -23,7 +23,7 @@ public:
         std::vector<std::string> problems;
     };
 
-    ShaderLibrary() = default;
+    ShaderLibrary() { programs.rehash(8); }
     ~ShaderLibrary();
     ShaderLibrary(const ShaderLibrary&) = delete;
     ShaderLibrary& operator=(const ShaderLibrary&) = delete;

@@ -28,7 +28,7 @@ struct TextureData {
 // name that is not here.
 class TextureLibrary {
 public:
-    TextureLibrary() = default;
+    TextureLibrary() { textures.rehash(8); }
     TextureLibrary(const TextureLibrary&) = delete;
     TextureLibrary& operator=(const TextureLibrary&) = delete;
 

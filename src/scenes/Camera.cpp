@@ -84,7 +84,9 @@ void Camera::updateShake(float dt)
     if (!shaking) return;
     glm::vec2 before{position.x, position.y};
     shakeOffset.x = std::sin(shakeFrequency * shakeElapsed) * shakeAmplitude;
-    shakeOffset.y = shakeAmplitude * (2.0f * static_cast<float>(std::rand()) / 32767.0f - 1.0f);
+    // Scaled by this platform's RAND_MAX so the vertical jitter stays within +-amplitude.
+    float unit = static_cast<float>(std::rand()) / static_cast<float>(RAND_MAX);
+    shakeOffset.y = shakeAmplitude * (2.0f * unit - 1.0f);
     shakeAmplitude = std::exp(-shakeElapsed) * shakeStartAmplitude;
     shakeElapsed += dt;
     if (shakeElapsed >= shakeDuration || shakeAmplitude < shakeMinAmplitude) {

@@ -1,5 +1,8 @@
 #include "scenes/SceneSystem.h"
 
+#include <cstdio>
+#include <string>
+
 #include "engine/Log.h"
 #include "meta/Config.h"
 #include "render/Font.h"
@@ -55,7 +58,13 @@ void SceneSystem::CreateRenderLibraries()
     // "default" first so every other name can fall back to it.
     shaderLibrary = std::make_unique<ShaderLibrary>();
     textureLibrary = std::make_unique<TextureLibrary>();
-    if (!textureLibrary->add_texture("default", false, 1, 1, false)) print("!!! - Default Texture NOT Found");
+    std::string fallback = std::string(TextureLibrary::kAssetDirectory) + "default.png";
+    if (std::FILE* probe = std::fopen(fallback.c_str(), "rb")) {
+        std::fclose(probe);
+        textureLibrary->add_texture("default", false, 1, 1, false);
+    } else {
+        print("!!! - Default Texture NOT Found");
+    }
     textureLibrary->loadList("TextureMaster");
     fontLibrary = std::make_unique<FontLibrary>();
     FontLibrary::SetActive(fontLibrary.get());

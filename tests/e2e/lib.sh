@@ -26,6 +26,7 @@ fail() {
 
 # Starts the game in the background from the case folder; stdout/stderr go to $case_dir/out, err.
 start_game() {
+  rm -f "$build/Log.txt"  # so wait_log never matches an earlier run's trace
   (cd "$case_dir" && exec "$game" --windowed "$@" >"$case_dir/out" 2>"$case_dir/err") &
   game_pid=$!
 }
@@ -42,11 +43,18 @@ wait_window() {
   fail "no game window after 15 s"
 }
 
-# Waits for the game to exit (at most $1 seconds, default 60) and prints its exit code.
+# Waits for the game to exit (at most $1 seconds, default 60); sets $exit_code.
+# (Not usable inside $(...): only this shell can collect its own child's status.)
+exit_code=""
 wait_exit() {
-  local limit=${1:-60} code=0
+  local limit=${1:-60}
+  exit_code=0
   for _ in $(seq $((limit * 10))); do
-    kill -0 "$game_pid" 2>/dev/null || { wait "$game_pid" || code=$?; game_pid=""; echo "$code"; return 0; }
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      wait "$game_pid" || exit_code=$?
+      game_pid=""
+      return 0
+    fi
     sleep 0.1
   done
   fail "game still running after ${limit} s"

@@ -42,7 +42,12 @@ if [[ -f "$build/Assets/default.png" ]]; then
 fi
 
 if [[ -f "$build/Assets/Water.png" ]]; then
-  [[ "$(at "$first" 410 70)" != "$(at "$second" 410 70)" ]] || fail "the water backdrop does not move"
+  moved=0
+  for point in "410 70" "395 70" "425 70" "410 55" "410 85"; do
+    read -r x y <<<"$point"
+    [[ "$(at "$first" "$x" "$y")" != "$(at "$second" "$x" "$y")" ]] && moved=1
+  done
+  (( moved )) || fail "the water backdrop does not move"
 fi
 if [[ -f "$build/Assets/Token_Sheet.png" ]]; then
   changed=0

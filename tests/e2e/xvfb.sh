@@ -9,7 +9,7 @@ case "$action" in
 start)
   for n in $(seq 91 140); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1280x720x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 50); do
       if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then

@@ -1,0 +1,2 @@
+#version 430 core
+void main() { this is not glsl }

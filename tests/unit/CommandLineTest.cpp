@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "engine/CommandLine.h"
+
+TEST(CommandLine, ReadsEveryOption)
+{
+    ParseOutcome r = ParseCommandLine({"--windowed", "--seed", "42", "--frames", "240", "--scene", "1", "--level", "Swirl"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_TRUE(r.options.windowed);
+    EXPECT_EQ(r.options.seed, 42u);
+    EXPECT_EQ(r.options.frames, 240);
+    EXPECT_EQ(r.options.scene, 1);
+    EXPECT_EQ(r.options.level, "Swirl");
+}
+
+TEST(CommandLine, RejectsBadInputWithAClearMessage)
+{
+    EXPECT_NE(ParseCommandLine({"--bogus"}).error.find("unknown option"), std::string::npos);
+    EXPECT_NE(ParseCommandLine({"--frames"}).error.find("needs a value"), std::string::npos);
+    EXPECT_NE(ParseCommandLine({"--frames", "0"}).error.find("bad value"), std::string::npos);
+    EXPECT_NE(ParseCommandLine({"--frames", "12x"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--scene", "14"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--scene", "-1"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--seed", "-5"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--level", "Swirl"}).error, "") << "a level needs the battle scene";
+    EXPECT_EQ(ParseCommandLine({}).error, "");
+}

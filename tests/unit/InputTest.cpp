@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "engine/Input.h"
+#include "meta/Config.h"
+#include "scenes/Camera.h"
+
+namespace {
+constexpr int kW = 87, kS = 83, kJ = 74, kM = 77, kSpace = 32, kEscape = 256, kKp8 = 328, kUp = 265;
+
+class InputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Input() = InputState{};
+        UserConfig.sensitivity = 3;
+        debugOn = false;
+    }
+    void TearDown() override { Input() = InputState{}; debugOn = false; }
+    Camera cam;
+};
+}  // namespace
+
+TEST_F(InputTest, HeldKeysMoveByFixedStepAndCancelEachOther)
+{
+    input::HandleKey(kW, input::kPress, &cam);
+    input::ScrollCameraByKeys(&cam);
+    EXPECT_FLOAT_EQ(cam.position.y, 12.0f);
+    input::HandleKey(kS, input::kPress, &cam);
+    input::ScrollCameraByKeys(&cam);
+    EXPECT_FLOAT_EQ(cam.position.y, 12.0f);
+    input::HandleKey(kW, input::kRelease, &cam);
+    input::HandleKey(kUp, input::kRepeat, &cam);
+    input::ScrollCameraByKeys(&cam);
+    EXPECT_FLOAT_EQ(cam.position.y, 0.0f);
+}
+
+TEST_F(InputTest, KeysOutsideTheRangeDoNothing)
+{
+    for (int key : {kSpace, kEscape, kKp8}) input::HandleKey(key, input::kPress, &cam);
+    EXPECT_FALSE(Input().cameraMoveUp);
+    EXPECT_FALSE(cam.shaking);
+    EXPECT_FALSE(debugOn);
+}
+
+TEST_F(InputTest, ToggleKeysActOnPressOnly)
+{
+    input::HandleKey(kM, input::kPress, &cam);
+    input::HandleKey(kM, input::kRelease, &cam);
+    input::HandleKey(kM, input::kRepeat, &cam);
+    EXPECT_TRUE(debugOn);
+    input::HandleKey(kJ, input::kPress, &cam);
+    EXPECT_TRUE(cam.shaking);
+}
+
+TEST_F(InputTest, LockedInputIgnoresCameraAndToggles)
+{
+    Input().cameraInputLocked = true;
+    input::HandleKey(kW, input::kPress, &cam);
+    input::HandleKey(kM, input::kPress, &cam);
+    input::HandleKey(kJ, input::kPress, &cam);
+    input::HandleScroll(1.0, &cam);
+    input::HandleMouseButton(1, input::kPress, 10, 10);
+    input::HandleCursor(50, 50, &cam);
+    EXPECT_FALSE(Input().cameraMoveUp);
+    EXPECT_FALSE(debugOn);
+    EXPECT_FALSE(cam.shaking);
+    EXPECT_FALSE(Input().rightDragActive);
+    EXPECT_FLOAT_EQ(cam.zoom, 1.0f);
+    EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
+}
+
+TEST_F(InputTest, RightDragMovesWorldWithCursor)
+{
+    input::HandleCursor(100, 100, &cam);  // no drag: nothing, last position untouched
+    EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
+    input::HandleMouseButton(0, input::kPress, 10, 10);  // left button is not ours
+    EXPECT_FALSE(Input().rightDragActive);
+    input::HandleMouseButton(1, input::kPress, 100, 100);
+    input::HandleCursor(110, 95, &cam);
+    EXPECT_FLOAT_EQ(cam.position.x, -30.0f);
+    EXPECT_FLOAT_EQ(cam.position.y, -15.0f);
+    input::HandleMouseButton(1, input::kRelease, 110, 95);
+    input::HandleCursor(200, 200, &cam);
+    EXPECT_FLOAT_EQ(cam.position.x, -30.0f);
+}
+
+TEST_F(InputTest, ScrollZoomsInSteps)
+{
+    cam.zoom = 2.0f;
+    for (int i = 0; i < 4; ++i) input::HandleScroll(1.0, &cam);
+    EXPECT_FLOAT_EQ(cam.zoom, 0.5f);
+    input::HandleScroll(0.0, &cam);
+    EXPECT_FLOAT_EQ(cam.zoom, 0.5f);
+    input::HandleScroll(-2.0, &cam);
+    EXPECT_FLOAT_EQ(cam.zoom, 1.0f);
+}
+
+TEST(StickyToggle, FiresOncePerCompletedPress)
+{
+    // Held for several frames: both reads report the press.
+    EXPECT_FALSE(input::StickyToggle(input::kPress, input::kPress));
+    // First poll after the release: the sticky press, then the release.
+    EXPECT_TRUE(input::StickyToggle(input::kPress, input::kRelease));
+    EXPECT_FALSE(input::StickyToggle(input::kRelease, input::kRelease));
+}

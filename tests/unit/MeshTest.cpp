@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "render/Mesh.h"
+#include "RenderTestSupport.h"
+
+TEST(Mesh, SixOfEverythingGivesSixVertices)
+{
+    MeshData mesh = MeshData::FromFile(RenderFixture("Meshes/Six.json"), kMeshLayoutColored);
+    ASSERT_EQ(mesh.status, MeshData::Status::Ok);
+    ASSERT_EQ(mesh.vertices.size(), 6u);
+    EXPECT_EQ(mesh.vertices[2].position, glm::vec2(1.0f, 1.0f));
+    EXPECT_EQ(mesh.vertices[2].texCoord, glm::vec2(1.0f, 1.0f));
+    EXPECT_EQ(mesh.vertices[5].color, glm::vec4(1.0f, 0.0f, 0.0f, 1.0f));
+}
+
+TEST(Mesh, ShortestListDecidesTheVertexCount)
+{
+    MeshData mesh = MeshData::FromFile(RenderFixture("Meshes/FourColors.json"), kMeshLayoutColored);
+    ASSERT_EQ(mesh.status, MeshData::Status::Ok);
+    EXPECT_EQ(mesh.colors.size(), 4u) << "a trailing partial colour is dropped";
+    EXPECT_EQ(mesh.vertices.size(), 4u);
+    EXPECT_EQ(mesh.vertices[3].color, glm::vec4(0.0f, 0.0f, 1.0f, 0.5f));
+}
+
+TEST(Mesh, TexturedLayoutIgnoresColoursAndPaintsWhite)
+{
+    MeshData mesh = MeshData::FromFile(RenderFixture("Meshes/FourColors.json"), kMeshLayoutTextured);
+    ASSERT_EQ(mesh.vertices.size(), 6u);
+    for (const auto& v : mesh.vertices) EXPECT_EQ(v.color, glm::vec4(1.0f));
+}
+
+TEST(Mesh, WrongTypesLeaveListsEmpty)
+{
+    MeshData mesh = MeshData::FromFile(RenderFixture("Meshes/WrongTypes.json"), kMeshLayoutColored);
+    EXPECT_EQ(mesh.status, MeshData::Status::Ok);
+    EXPECT_TRUE(mesh.positions.empty());
+    EXPECT_EQ(mesh.texCoords.size(), 1u);
+    EXPECT_TRUE(mesh.colors.empty());
+    EXPECT_TRUE(mesh.vertices.empty());
+}
+
+TEST(Mesh, NonNumbersCountAsZeroSoVerticesDoNotShift)
+{
+    MeshData mesh = MeshData::FromText(R"({"position": [1, "x", 2, 3], "texCoord": [0, 0, 1, 1]})", kMeshLayoutTextured);
+    ASSERT_EQ(mesh.vertices.size(), 2u);
+    EXPECT_EQ(mesh.vertices[0].position, glm::vec2(1.0f, 0.0f));
+    EXPECT_EQ(mesh.vertices[1].position, glm::vec2(2.0f, 3.0f));
+}
+
+TEST(Mesh, BadFilesGiveAnEmptyMesh)
+{
+    EXPECT_EQ(MeshData::FromFile(RenderFixture("Meshes/Nope.json"), 2).status, MeshData::Status::NotFound);
+    EXPECT_EQ(MeshData::FromFile(RenderFixture("Meshes/Truncated.json"), 2).status, MeshData::Status::Unparsable);
+    MeshData nested = MeshData::FromFile(RenderFixture("Meshes/Nested.json"), 2);
+    EXPECT_EQ(nested.status, MeshData::Status::Unparsable);
+    EXPECT_TRUE(nested.vertices.empty());
+    EXPECT_EQ(MeshData::FromText("[1, 2, 3]", 2).status, MeshData::Status::Unparsable) << "the root must be an object";
+}
+
+TEST(Mesh, MissingMeshFileIsReportedAndDrawsNothing)
+{
+    LogCapture log("mesh_test_log.txt");
+    Mesh mesh("NoSuchMeshForThisTest", 2);
+    EXPECT_EQ(mesh.vertexCount, 0u);
+    EXPECT_EQ(mesh.vao, 0u) << "nothing is uploaded without a context";
+    EXPECT_TRUE(log.Has("### Mesh Class could not open Mesh Data file. Is it in the data folder and is .json format? ###"));
+}
+
+TEST(Mesh, ShippedMeshesAreWholeTriangles)
+{
+    for (const char* name : {"SquareMesh", "PanelMesh", "TeamSwatchMesh"}) {
+        MeshData mesh = MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/" + name + ".json", kMeshLayoutColored);
+        EXPECT_EQ(mesh.vertices.size(), 6u) << name;
+        for (const auto& v : mesh.vertices) {
+            EXPECT_EQ(std::abs(v.position.x), 1.0f) << name << ": sprites span -1 to +1";
+            EXPECT_EQ(std::abs(v.position.y), 1.0f) << name;
+        }
+    }
+    EXPECT_EQ(MeshData::FromFile(std::string(SOURCE_DATA_DIR) + "/Meshes/TextMesh.json", kMeshLayoutTextured).vertices.size(), 6u);
+}
+
+TEST(Mesh, SetColorRepaintsEveryVertex)
+{
+    Mesh mesh("NoSuchMeshForThisTest", 2);
+    mesh.vertices.resize(3);
+    mesh.colors.resize(3);
+    mesh.setColor({0.1f, 0.2f, 0.3f, 0.4f});
+    for (const auto& v : mesh.vertices) EXPECT_EQ(v.color, glm::vec4(0.1f, 0.2f, 0.3f, 0.4f));
+}
