@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LogCapture.h"
+#include "RenderTestSupport.h"
 #include "meta/Config.h"
 #include "objects/Physics.h"
 #include "objects/Transform.h"
@@ -21,7 +21,7 @@ TEST(Emitter, ReadsTheFileAndItsEffectsInOrder)
 
 TEST(Emitter, UnknownEffectKeepsTheCurrentOneWithOneLine)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     Emitter emitter("Wizard_Effects");
     emitter.SetEffect("burned");
     for (int i = 0; i < 30; ++i) emitter.Update(0.05f);
@@ -35,7 +35,7 @@ TEST(Emitter, UnknownEffectKeepsTheCurrentOneWithOneLine)
 
 TEST(Emitter, MissingFileLeavesAnEmitterWithoutEffects)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     Emitter emitter("Not_A_Particle_File");
     EXPECT_TRUE(emitter.effects.empty());
     emitter.SetEffect("anything");

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "LogCapture.h"
+#include "RenderTestSupport.h"
 #include "render/ParticleEffect.h"
 #include "render/ParticleSpawner.h"
 
@@ -234,7 +234,7 @@ TEST(ParticlePool, TakesFromTheFrontAndReturnsToTheBack)
 
 TEST(ParticleFileParsing, NonObjectColourPairsAreSkippedWithAMessage)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     Effect e = ParseEffect(R"({"color_pairs": [1, {"start_color": [1, 0, 0, 1], "end_color": [0, 0, 1, 0]}, "red"]})");
     ASSERT_EQ(e.colorPairs.size(), 1u);
     EXPECT_FLOAT_EQ(e.colorPairs[0].start[0], 1.0f);
@@ -261,7 +261,7 @@ TEST(ParticleFileParsing, DefaultsAndNames)
 
 TEST(ParticleFileParsing, MissingFileIsReported)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     ParticleFile file;
     EXPECT_FALSE(LoadParticleFile("No_Such_Particles", file));
     EXPECT_EQ(log.Count("!!! - Emitter Could Not Find json File ./Data/Particles/No_Such_Particles.json"), 1);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "LogCapture.h"
+#include "RenderTestSupport.h"
 #include "render/Font.h"
 #include "render/TextLayout.h"
 
@@ -121,7 +121,7 @@ TEST(TextFormat, FormatsAndCutsAt999)
 
 TEST(FontParsing, IntegerValuesAreRejectedWithOneMessagePerCharacter)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     json::Document doc;
     ASSERT_TRUE(json::ParseText(R"({
         "A": {"text": "A", "x": 12, "y": 1.0, "width": 2.0, "height": 3.0, "baseline": 0.5},
@@ -148,7 +148,7 @@ TEST(FontParsing, GlyphIsStoredUnderTheFirstCharacterOfText)
 
 TEST(FontLibrary, UnknownFontsAreReportedAndNotStored)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     FontLibrary library;
     EXPECT_EQ(library.grab_font("Nope"), nullptr);
     library.add_font("Nope");

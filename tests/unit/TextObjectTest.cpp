@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "LogCapture.h"
+#include "RenderTestSupport.h"
 #include "objects/AnchorTransform.h"
 #include "objects/Transform.h"
 #include "render/Font.h"
@@ -77,7 +77,7 @@ TEST(TextObject, FollowingAnInterfaceObjectStaysInterfaceText)
 
 TEST(TextObject, LinkingToTheOtherTransformKindIsRefusedAndKeepsTheLink)
 {
-    LogCapture log;
+    LogCapture log("text_particles_test_log.txt");
     auto world = WorldObject(1.0f, 1.0f);
     auto ui = InterfaceObject(2.0f, 2.0f);
     auto otherUi = InterfaceObject(3.0f, 3.0f);
