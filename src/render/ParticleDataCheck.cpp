@@ -1,7 +1,6 @@
 // `--check-data` for the particle files: every file parses, every effect is usable, and every
 // effect name the game asks for exists in the file it asks it of.
 #include <filesystem>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,32 +8,11 @@
 #include "engine/DataCheck.h"
 #include "render/ParticleEffect.h"
 #include "render/ParticlePool.h"
+#include "render/TextureList.h"
 
 namespace {
 
 const char* const kDirectory = "./Data/Particles/";
-
-// Effects the game selects by name, per particle file.
-const std::map<std::string, std::vector<std::string>>& RequiredEffects()
-{
-    static const std::vector<std::string> rains = {"token_rain_fire", "token_rain_water", "token_rain_earth",
-                                                   "token_rain_wind", "token_rain_guilded"};
-    static const std::map<std::string, std::vector<std::string>> required = {
-        {"Tile_Effects", {"Hit_Normal", "Hit_Fire", "Hit_Water", "Hit_Earth", "Hit_Wind", "Hit_Heal", "Hit_Cleanse",
-                          "Hit_Create", "flaming"}},
-        {"Primalite", {"Shimmer", "Claim_Fire", "Claim_Water", "Claim_Earth", "Claim_Wind"}},
-        {"Wizard_Effects", {"burned", "petrified", "confused", "frostbitten", "blinded"}},
-        {"Spellshot", {"Cast_Normal", "Cast_Fire", "Cast_Water", "Cast_Earth", "Cast_Wind"}},
-        {"firework", {"firework"}},
-        {"Token_Rain", {"token_rain_fire", "token_rain_water", "token_rain_earth", "token_rain_wind"}},
-        {"token_rain_fire", rains},
-        {"token_rain_water", rains},
-        {"token_rain_earth", rains},
-        {"token_rain_wind", rains},
-        {"token_rain_guilded", rains},
-    };
-    return required;
-}
 
 bool Known(const json::Value& effect, const char* key, std::initializer_list<const char*> names)
 {
@@ -46,10 +24,23 @@ bool Known(const json::Value& effect, const char* key, std::initializer_list<con
     return false;
 }
 
+// The textures the art generator lists; empty when there is no list to compare with.
+const std::set<std::string>& ListedTextures()
+{
+    static const std::set<std::string> names = [] {
+        std::set<std::string> listed;
+        for (const auto& entry : TextureList::FromFile("./Data/TextureMaster.json").entries) listed.insert(entry.name);
+        return listed;
+    }();
+    return names;
+}
+
 void CheckEffect(const std::string& file, const json::Value& raw, datacheck::Problems& problems)
 {
     const Effect e = ReadEffect(raw);
     const std::string where = "Particles " + file + " effect \"" + e.name + "\": ";
+    if (!e.texture.empty() && !ListedTextures().empty() && !ListedTextures().count(e.texture))
+        problems.Add(where + "texture \"" + e.texture + "\" is not in TextureMaster");
     if (!Known(raw, "position_type", {"Point", "Circle", "Box"})) problems.Add(where + "unknown position_type");
     if (!Known(raw, "launch_type", {"Outward", "Inward", "Forward", "Backward", "Upward", "Downward"}))
         problems.Add(where + "unknown launch_type");
@@ -95,8 +86,8 @@ void CheckFile(const std::string& file, datacheck::Problems& problems)
             CheckEffect(file, raw, problems);
         }
     }
-    auto required = RequiredEffects().find(file);
-    if (required == RequiredEffects().end()) return;
+    auto required = GameParticleEffects().find(file);
+    if (required == GameParticleEffects().end()) return;
     for (const std::string& name : required->second) {
         if (!names.count(name)) problems.Add("Particles " + file + ": missing effect \"" + name + "\"");
     }
@@ -109,7 +100,7 @@ void CheckParticles(datacheck::Problems& problems)
     for (const auto& entry : std::filesystem::directory_iterator(kDirectory, ec)) {
         if (entry.path().extension() == ".json") files.insert(entry.path().stem().string());
     }
-    for (const auto& [file, effects] : RequiredEffects()) {
+    for (const auto& [file, effects] : GameParticleEffects()) {
         if (!files.count(file)) problems.Add("Particles " + file + ": " + kDirectory + file + ".json is missing");
     }
     for (const std::string& file : files) CheckFile(file, problems);

@@ -177,3 +177,24 @@ bool LoadParticleFile(const std::string& name, ParticleFile& out)
     ReadParticleFile(doc, out);
     return true;
 }
+
+const std::map<std::string, std::vector<std::string>>& GameParticleEffects()
+{
+    static const std::vector<std::string> rains = {"token_rain_fire", "token_rain_water", "token_rain_earth",
+                                                   "token_rain_wind", "token_rain_guilded"};
+    static const std::map<std::string, std::vector<std::string>> required = {
+        {"Tile_Effects", {"Hit_Normal", "Hit_Fire", "Hit_Water", "Hit_Earth", "Hit_Wind", "Hit_Heal", "Hit_Cleanse",
+                          "Hit_Create", "flaming"}},
+        {"Primalite", {"Shimmer", "Claim_Fire", "Claim_Water", "Claim_Earth", "Claim_Wind"}},
+        {"Wizard_Effects", {"burned", "petrified", "confused", "frostbitten", "blinded"}},
+        {"Spellshot", {"Cast_Normal", "Cast_Fire", "Cast_Water", "Cast_Earth", "Cast_Wind"}},
+        {"firework", {"firework"}},
+        {"Token_Rain", {"token_rain_fire", "token_rain_water", "token_rain_earth", "token_rain_wind"}},
+        {"token_rain_fire", rains},
+        {"token_rain_water", rains},
+        {"token_rain_earth", rains},
+        {"token_rain_wind", rains},
+        {"token_rain_guilded", rains},
+    };
+    return required;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -74,3 +75,8 @@ Effect ReadEffect(const json::Value& object);
 void ReadParticleFile(const json::Value& root, ParticleFile& out);
 // Loads "./Data/Particles/<name>.json"; false (after the log line) when missing or unparsable.
 bool LoadParticleFile(const std::string& name, ParticleFile& out);
+
+// The effect names the game selects, per particle file: the battle's tiles ("reaction" hits named
+// by the spells' "hit_effect", and the "status" emitter), tokens, wizards' status effects, the
+// projectile's trail, and the menus' and victory screens' fireworks and token rain.
+const std::map<std::string, std::vector<std::string>>& GameParticleEffects();

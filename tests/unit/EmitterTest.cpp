@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
@@ -88,4 +91,26 @@ TEST(Emitter, ObjectsOwnEmittersByName)
     EXPECT_EQ(tile.getEmitter<Emitter>("reaction"), reaction);
     EXPECT_NE(tile.getEmitter<Emitter>("status"), reaction);
     EXPECT_EQ(tile.getEmitter<Emitter>("Tile_Effects"), nullptr);
+}
+
+TEST(Emitter, ShippedFilesDefineEveryEffectTheGameAsksFor)
+{
+    for (const auto& [file, names] : GameParticleEffects()) {
+        Emitter emitter(file);
+        for (const std::string& name : names) {
+            const Effect* effect = emitter.GetEffect(name);
+            ASSERT_NE(effect, nullptr) << file << " / " << name;
+            EXPECT_GT(effect->maxParticles, 0) << name;
+            EXPECT_GT(effect->life.max, 0.0f) << name;
+            EXPECT_FALSE(effect->colorPairs.empty()) << name;
+            // Every effect shows something within a few seconds of being chosen.
+            emitter.SetEffect(name);
+            int most = 0;
+            for (int i = 0; i < 200 && most == 0; ++i) {
+                emitter.Update(0.02f);
+                most = std::max(most, emitter.LiveParticles());
+            }
+            EXPECT_GT(most, 0) << file << " / " << name << " never spawns";
+        }
+    }
 }
