@@ -29,8 +29,9 @@ void ParticleSpawner::SetEffect(const Effect* effect)
 
 bool ParticleSpawner::Launch(const EmitterPlacement& at)
 {
+    if (!current) return false;
     const int index = pool.TakeFront();
-    if (index < 0 || !current) return false;
+    if (index < 0) return false;
     Particle& p = pool[index];
     if (p.active) return false;
     const Effect& e = *current;

@@ -24,6 +24,15 @@ namespace {
 // block every GL 4.3 driver must accept), which holds 292 records; longer strings are drawn in
 // slices of 288 records (288 x 56 bytes is a multiple of 256, the strictest binding alignment).
 constexpr int kGlyphsPerDraw = 288;
+// Every bound range must cover the whole declared block, so the buffer is padded to hold one full
+// block from the start of the last slice.
+constexpr GLsizeiptr kGlyphBlockBytes = 1024 * 16;
+
+GLsizeiptr GlyphBufferBytes(size_t records)
+{
+    const size_t lastSlice = records == 0 ? 0 : (records - 1) / kGlyphsPerDraw * kGlyphsPerDraw;
+    return static_cast<GLsizeiptr>(lastSlice * sizeof(GlyphRecord)) + kGlyphBlockBytes;
+}
 
 Font* TextFont()
 {
@@ -176,8 +185,11 @@ void Text::Upload()
     if (!gl_context::Available()) return;
     glGenBuffers(1, &glyphBuffer);
     glBindBuffer(GL_UNIFORM_BUFFER, glyphBuffer);
-    glBufferData(GL_UNIFORM_BUFFER, static_cast<GLsizeiptr>(records.size() * sizeof(GlyphRecord)),
-                 records.empty() ? nullptr : records.data(), GL_DYNAMIC_DRAW);
+    glBufferData(GL_UNIFORM_BUFFER, GlyphBufferBytes(records.size()), nullptr, GL_DYNAMIC_DRAW);
+    if (!records.empty()) {
+        glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(records.size() * sizeof(GlyphRecord)),
+                        records.data());
+    }
     glBindBufferBase(GL_UNIFORM_BUFFER, 0, glyphBuffer);
     glBindBuffer(GL_UNIFORM_BUFFER, 0);
 }
@@ -247,7 +259,7 @@ void Text::DrawTextMaterial(const MaterialContext& context)
     for (int first = 0; first < total; first += kGlyphsPerDraw) {
         const int count = std::min(kGlyphsPerDraw, total - first);
         glBindBufferRange(GL_UNIFORM_BUFFER, 0, glyphBuffer, static_cast<GLintptr>(first * sizeof(GlyphRecord)),
-                          static_cast<GLsizeiptr>(count * sizeof(GlyphRecord)));
+                          kGlyphBlockBytes);
         glDrawArraysInstanced(GL_TRIANGLES, 0, static_cast<GLsizei>(context.mesh->vertexCount), count);
     }
     glBindVertexArray(0);

@@ -91,12 +91,14 @@ void SpellCardTest::BuildSizes()
 
 void SpellCardTest::BuildWrapped()
 {
-    marks.push_back(MakeMark(glm::vec2(330.0f, 140.0f), glm::vec2(270.0f, 100.0f), glm::vec4(0.2f, 0.16f, 0.22f, 1.0f), false));
+    marks.push_back(MakeMark(glm::vec2(330.0f, 110.0f), glm::vec2(270.0f, 130.0f), glm::vec4(0.2f, 0.16f, 0.22f, 1.0f), false));
     auto text = std::make_unique<Text>(
         "Fireball: hurls a roaring ball of flame at an enemy wizard within range. On a hit it deals 20 damage and "
-        "leaves the target burned for two turns. Supercalifragilisticexpialidocious words break too.",
-        nullptr, 34.0f, glm::vec2(0.0f), kInk);
-    text->setScale(19.0f);
+        "leaves the target burned for two turns. Supercalifragilisticexpialidocious words break too. Long texts "
+        "such as this one (more than 288 letters) are drawn in slices of one instanced call each, and the last "
+        "slice must show as plainly as the first: the end.",
+        nullptr, 40.0f, glm::vec2(0.0f), kInk);
+    text->setScale(17.0f);
     text->setAlignment(kAlignLeft, kAlignTop);
     text->setPosition(75.0f, 225.0f);
     texts.push_back(std::move(text));
