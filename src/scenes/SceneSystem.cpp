@@ -5,6 +5,7 @@
 
 #include "engine/Log.h"
 #include "meta/Config.h"
+#include "render/Font.h"
 #include "render/ShaderLibrary.h"
 #include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
@@ -70,10 +71,14 @@ void SceneSystem::CreateRenderLibraries()
         print("!!! - Default Texture NOT Found");
     }
     textureLibrary->loadList("TextureMaster");
+    fontLibrary = std::make_unique<FontLibrary>();
+    FontLibrary::SetActive(fontLibrary.get());
 }
 
 void SceneSystem::ReleaseRenderLibraries()
 {
+    FontLibrary::SetActive(nullptr);
+    fontLibrary.reset();
     shaderLibrary.reset();
     textureLibrary.reset();
 }

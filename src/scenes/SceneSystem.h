@@ -6,6 +6,7 @@
 #include "scenes/Camera.h"
 #include "scenes/Scene.h"
 
+class FontLibrary;
 class ShaderLibrary;
 class TextureLibrary;
 
@@ -44,6 +45,7 @@ public:
     Camera* camera() const { return cam.get(); }
     ShaderLibrary* shaders() const { return shaderLibrary.get(); }
     TextureLibrary* textures() const { return textureLibrary.get(); }
+    FontLibrary* fonts() const { return fontLibrary.get(); }
     Scene* sceneAt(int index) const;
     int sceneCount() const { return static_cast<int>(scenes.size()); }
     int indexOf(const Scene* scene) const;
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<Camera> cam;
     std::unique_ptr<ShaderLibrary> shaderLibrary;
     std::unique_ptr<TextureLibrary> textureLibrary;
+    std::unique_ptr<FontLibrary> fontLibrary;
     int width = 1280;
     int height = 720;
     int suspended = -1;
