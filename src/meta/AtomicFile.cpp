@@ -1,5 +1,6 @@
 #include "meta/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,16 @@ namespace fs = std::filesystem;
 
 namespace atomicfile {
 namespace {
+
+void (*stepHook)(Step) = nullptr;
+
+void Reached(Step step)
+{
+    if (stepHook) stepHook(step);
+}
+
+// Large texts go out in pieces, so there is a moment with part of the text on disk.
+constexpr std::size_t kPieceBytes = 64 * 1024;
 
 std::string TemporaryPrefix(const fs::path& target)
 {
@@ -39,13 +50,14 @@ bool WriteAll(int fd, std::string_view text)
     const char* data = text.data();
     std::size_t left = text.size();
     while (left > 0) {
-        ssize_t n = ::write(fd, data, left);
+        ssize_t n = ::write(fd, data, std::min(left, kPieceBytes));
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
+        if (left > 0) Reached(Step::PartWritten);
     }
     return true;
 }
@@ -72,8 +84,10 @@ std::string WriteTemporary(const fs::path& target, std::string_view text, std::s
         return {};
     }
     std::string temporary(buffer.data());
+    Reached(Step::TemporaryCreated);
     bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
     int err = errno;
+    if (ok) Reached(Step::TemporarySynced);
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
@@ -108,6 +122,7 @@ bool Replace(const fs::path& target, std::string_view text, std::string& error)
         ::unlink(temporary.c_str());
         return false;
     }
+    Reached(Step::Renamed);
     SyncFolder(target.parent_path());
     return true;
 }
@@ -141,6 +156,11 @@ bool KeepCopy(const fs::path& target, const fs::path& copy, std::string& error)
     }
     SyncFolder(copy.parent_path());
     return true;
+}
+
+void SetStepHook(void (*hook)(Step))
+{
+    stepHook = hook;
 }
 
 void RemoveLeftovers(const fs::path& target)

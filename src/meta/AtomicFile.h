@@ -21,4 +21,9 @@ bool KeepCopy(const std::filesystem::path& target, const std::filesystem::path& 
 // Removes temporary files a killed writer may have left beside target.
 void RemoveLeftovers(const std::filesystem::path& target);
 
+// The moments of a write where a crash leaves a different picture on disk. Tests install a hook
+// that is called at each of them (and may kill the process there); the game never sets one.
+enum class Step { TemporaryCreated, PartWritten, TemporarySynced, Renamed };
+void SetStepHook(void (*hook)(Step));
+
 }  // namespace atomicfile

@@ -1,4 +1,6 @@
-// Saves are killed mid-way in a loop: the file must always be a complete old or new version.
+// Saves are killed at every moment that matters: the file must always be a complete old or new version.
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -37,30 +39,35 @@ bool IsCompleteProfile(const fs::path& file)
     return doc["games_won"].IsInt() && doc["games_lost"].IsInt() && doc["games_won"].GetInt() == doc["games_lost"].GetInt();
 }
 
-// Runs save(n) for n = 1, 2, ... in a child process and kills it at a random moment once the
-// first save is done (so a slow start cannot make every kill miss the saves).
-template <typename Save>
-void KillMidSave(Save save)
+// The step of the write at which the child process dies.
+atomicfile::Step killAt = atomicfile::Step::TemporaryCreated;
+
+[[noreturn]] void Die()
 {
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
+    ::raise(SIGKILL);
+    _exit(9);
+}
+
+void KillAtChosenStep(atomicfile::Step step)
+{
+    if (step == killAt) Die();
+}
+
+// Runs work in a child process that dies at `step` of its write (SIGKILL, no clean-up).
+template <typename Work>
+void CrashAt(atomicfile::Step step, Work work)
+{
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        close(ready[0]);
-        save(1);
-        char byte = 1;
-        if (write(ready[1], &byte, 1) != 1) _exit(1);
-        for (int n = 2;; ++n) save(n);
+        killAt = step;
+        atomicfile::SetStepHook(KillAtChosenStep);
+        work();
+        _exit(0);
     }
-    close(ready[1]);
-    char byte = 0;
-    EXPECT_EQ(read(ready[0], &byte, 1), 1);
-    close(ready[0]);
-    usleep(static_cast<useconds_t>(std::rand() % 10000));
-    kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child did not die mid-save";
 }
 
 class ConfigCrashSafety : public ::testing::Test {
@@ -78,40 +85,40 @@ protected:
 
 }  // namespace
 
-TEST_F(ConfigCrashSafety, KilledSavesAlwaysLeaveACompleteFile)
+TEST_F(ConfigCrashSafety, ACrashAtAnyMomentLeavesTheOldOrTheNewWholeFile)
 {
-    // Kill until enough kills have landed inside a save (a temporary file stayed behind); how
-    // many rounds that takes depends on the machine's speed.
-    int killedInsideASave = 0;
-    for (int round = 0; round < 400 && killedInsideASave < 8; ++round) {
-        KillMidSave([this](int n) {
+    using atomicfile::Step;
+    const std::pair<Step, int> cases[] = {
+        {Step::TemporaryCreated, 0}, {Step::PartWritten, 0}, {Step::TemporarySynced, 0}, {Step::Renamed, 7}};
+    for (auto [step, expectedWins] : cases) {
+        CrashAt(step, [this] {
             PlayerProfileRecord profile;
-            profile.gamesWon = n;
-            profile.gamesLost = n;
+            profile.gamesWon = 7;
+            profile.gamesLost = 7;
             SaveProfileFile(file, profile);
         });
-        killedInsideASave += CountLeftovers(folder.path);
-        ASSERT_TRUE(IsCompleteProfile(file)) << "round " << round;
+        ASSERT_TRUE(IsCompleteProfile(file)) << "crash at step " << static_cast<int>(step);
+        json::Document doc;
+        ASSERT_TRUE(json::ParseFile(file.string(), doc).ok());
+        EXPECT_EQ(doc["games_won"].GetInt(), expectedWins) << "crash at step " << static_cast<int>(step);
         atomicfile::RemoveLeftovers(file);
         EXPECT_EQ(CountLeftovers(folder.path), 0);
+        PlayerProfileRecord old;
+        SaveProfileFile(file, old);
     }
-    EXPECT_GE(killedInsideASave, 8) << "too few kills landed inside a save to show anything";
 }
 
-TEST_F(ConfigCrashSafety, APlainRewriteKilledTheSameWayIsCaught)
+TEST_F(ConfigCrashSafety, APlainRewriteCrashingTheSameWayIsCaught)
 {
-    // The check above must be able to fail: a truncate-and-write save does leave broken files.
+    // The check above must be able to fail: a truncate-and-write save dies with half a file.
     std::string whole = configtest::ReadText(file);
-    int broken = 0;
-    for (int round = 0; round < 30 && broken == 0; ++round) {
-        KillMidSave([this, &whole](int) {
-            std::ofstream out(file, std::ios::binary | std::ios::trunc);
-            out << whole;
-        });
-        if (!IsCompleteProfile(file)) ++broken;
-        configtest::WriteText(file, whole);
-    }
-    EXPECT_GT(broken, 0);
+    CrashAt(atomicfile::Step::PartWritten, [this, &whole] {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << whole.substr(0, whole.size() / 2);
+        out.flush();
+        Die();
+    });
+    EXPECT_FALSE(IsCompleteProfile(file));
 }
 
 TEST(ConfigAtomicFile, CreateNewNeverReplacesAnExistingFile)
