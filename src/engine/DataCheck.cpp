@@ -11,16 +11,17 @@ struct Entry {
     Check check;
     bool needsGl = false;
 };
-std::map<std::string, Entry>& Registry()
+std::multimap<std::string, Entry>& Registry()
 {
-    static std::map<std::string, Entry> registry;
+    // A multimap: two checks that happen to share a name both run.
+    static std::multimap<std::string, Entry> registry;
     return registry;
 }
 }  // namespace
 
 bool Register(const std::string& name, Check check, bool needsGl)
 {
-    Registry()[name] = Entry{std::move(check), needsGl};
+    Registry().emplace(name, Entry{std::move(check), needsGl});
     return true;
 }
 
