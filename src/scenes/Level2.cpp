@@ -34,17 +34,17 @@ struct SpriteSpec {
     bool screenSpace;  // AnchorTransform (interface space) instead of Transform (world)
 };
 
-std::unique_ptr<ShowcaseSprite> MakeSprite(const SpriteSpec& spec)
+std::unique_ptr<ShowcaseSprite> MakeSprite(const SpriteSpec& entry)
 {
     auto sprite = std::make_unique<ShowcaseSprite>();
-    sprite->name = spec.name;
-    auto* texture = new Texture(spec.mesh, spec.texture);
-    texture->program = spec.program;
+    sprite->name = entry.name;
+    auto* texture = new Texture(entry.mesh, entry.texture);
+    texture->program = entry.program;
     sprite->AddComponent(texture);
-    TransformBase* placement = spec.screenSpace ? static_cast<TransformBase*>(new AnchorTransform())
+    TransformBase* placement = entry.screenSpace ? static_cast<TransformBase*>(new AnchorTransform())
                                                 : static_cast<TransformBase*>(new Transform());
-    placement->setPosition(spec.position);
-    placement->setScale(spec.scale);
+    placement->setPosition(entry.position);
+    placement->setScale(entry.scale);
     sprite->AddComponent(placement);
     return sprite;
 }
