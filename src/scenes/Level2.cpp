@@ -49,10 +49,10 @@ std::unique_ptr<ShowcaseSprite> MakeSprite(const SpriteSpec& entry)
     return sprite;
 }
 
-void Animate(Object& sprite, int frames, float seconds)
+void Animate(Object& sprite, int first, int frames, float seconds)
 {
     auto* animation = new Animation();
-    animation->play(0, frames, seconds, true);
+    animation->play(first, frames, seconds, true);
     sprite.AddComponent(animation);
 }
 
@@ -112,7 +112,7 @@ void Level2::BuildSprites()
     objects.push_back(std::move(panel));
 
     auto tokens = MakeSprite({"Tokens", "SquareMesh", "Token_Sheet", "basic_anim", {-520.0f, 150.0f}, {40.0f, 40.0f}, false});
-    Animate(*tokens, 5, 0.4f);
+    Animate(*tokens, 0, 5, 0.4f);
     objects.push_back(std::move(tokens));
 
     auto bar = MakeSprite({"Bar", "SquareMesh", "None", "bar", {-250.0f, 150.0f}, {120.0f, 16.0f}, false});
@@ -132,14 +132,14 @@ void Level2::BuildSprites()
         float x = side == 1 ? -520.0f : -400.0f;
         auto pawn = MakeSprite({"Pawn", "SquareMesh", "Mages_Guild", "pawn_anim", {x, -140.0f}, {48.0f, 48.0f}, false});
         pawn->inputs.playerNumber = side;
-        Animate(*pawn, 8, 0.5f);
+        Animate(*pawn, 0, 4, 2.0f);  // the four facings; frames 4-7 are the defeated looks
         objects.push_back(std::move(pawn));
         auto swatch = MakeSprite({"Team_Swatch", "TeamSwatchMesh", "None", "pawn_anim", {x + 270.0f, -140.0f}, {40.0f, 24.0f}, false});
         swatch->inputs.playerNumber = side;
         objects.push_back(std::move(swatch));
         auto banner = MakeSprite({side == 1 ? "PLAYER_1_BANNER" : "PLAYER_2_BANNER", "SquareMesh", "Banners", "banner_anim",
                                   {side == 1 ? 470.0f : 570.0f, -150.0f}, {40.0f, 80.0f}, true});
-        banner->AddComponent(new Animation());
+        Animate(*banner, side == 1 ? 1 : 4, 1, 1.0f);  // a faction's banner; frame 0 is the neutral cloth
         objects.push_back(std::move(banner));
     }
 }
