@@ -42,7 +42,9 @@ wait_window() {
   for _ in $(seq 150); do
     id=$(xdotool search --name '^Primalites$' 2>/dev/null | head -n1 || true)
     [[ -n "$id" ]] && { echo "$id"; return 0; }
-    kill -0 "$game_pid" 2>/dev/null || fail "game exited before its window appeared: $(cat "$case_dir/err")"
+    # (Called inside $(...), so the exit code cannot be collected here; the output tells why.)
+    kill -0 "$game_pid" 2>/dev/null ||
+      fail "game exited before its window appeared: $(tail -n 3 "$case_dir/err") $(tail -n 3 "$case_dir/out")"
     sleep 0.1
   done
   fail "no game window after 15 s"
