@@ -39,9 +39,11 @@ void OnPress(int key, Camera* camera)
 void HandleKey(int key, int action, Camera* camera)
 {
     InputState& in = Input();
-    if (in.cameraInputLocked) return;
     if (key < kFirstKey || key > kLastKey || action == kRepeat) return;
     bool pressed = action == kPress;
+    // A release still ends a key held from before the lock, or the camera would scroll on
+    // without it once the lock is lifted.
+    if (in.cameraInputLocked && pressed) return;
     if (key == kKeyW || key == kKeyUp) in.cameraMoveUp = pressed;
     if (key == kKeyS || key == kKeyDown) in.cameraMoveDown = pressed;
     if (key == kKeyA || key == kKeyLeft) in.cameraMoveLeft = pressed;
@@ -52,8 +54,8 @@ void HandleKey(int key, int action, Camera* camera)
 void HandleMouseButton(int button, int action, double cursorX, double cursorY)
 {
     InputState& in = Input();
-    if (in.cameraInputLocked || button != kMouseRight) return;
-    if (action == kPress) {
+    if (button != kMouseRight) return;
+    if (action == kPress && !in.cameraInputLocked) {
         in.rightDragActive = true;
         in.lastX = cursorX;
         in.lastY = cursorY;

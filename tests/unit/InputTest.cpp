@@ -69,6 +69,23 @@ TEST_F(InputTest, LockedInputIgnoresCameraAndToggles)
     EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
 }
 
+TEST_F(InputTest, ReleasesDuringTheLockStillEndHeldKeysAndDrags)
+{
+    // Held when the match is won, let go while the lock is up: once the victory screen lifts the
+    // lock, the camera must neither keep scrolling nor follow the bare cursor.
+    input::HandleKey(kW, input::kPress, &cam);
+    input::HandleMouseButton(1, input::kPress, 100, 100);
+    Input().cameraInputLocked = true;
+    input::HandleKey(kW, input::kRelease, &cam);
+    input::HandleMouseButton(1, input::kRelease, 100, 100);
+    Input().cameraInputLocked = false;
+    input::ScrollCameraByKeys(&cam);
+    input::HandleCursor(300, 300, &cam);
+    EXPECT_FALSE(Input().cameraMoveUp);
+    EXPECT_FALSE(Input().rightDragActive);
+    EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
+}
+
 TEST_F(InputTest, RightDragMovesWorldWithCursor)
 {
     input::HandleCursor(100, 100, &cam);  // no drag: nothing, last position untouched
