@@ -22,17 +22,8 @@ void OnPress(int key, Camera* camera)
 {
     if (key == kKeyJ && camera) camera->startShake();
     if (key == kKeyM) debugOn = !debugOn;
-    if (key == kKeyP) {
-        // --windowed holds only until the player asks for another mode: then full screen.
-        if (forceWindowed) {
-            forceWindowed = false;
-            UserConfig.fullscreen = true;
-        } else {
-            UserConfig.fullscreen = !UserConfig.fullscreen;
-        }
-        SaveConfig();
-        ApplyDisplaySettings();
-    }
+    // The mode on screen flips (in a `--windowed` run that is the window, whatever the setting).
+    if (key == kKeyP) SetSetting(kSettingFullscreen, !FullscreenActive());
 }
 }  // namespace
 

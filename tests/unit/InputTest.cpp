@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "ConfigTestSupport.h"
+
 #include "engine/Input.h"
 #include "meta/Config.h"
 #include "scenes/Camera.h"
 
 namespace {
-constexpr int kW = 87, kS = 83, kJ = 74, kM = 77, kSpace = 32, kEscape = 256, kKp8 = 328, kUp = 265;
+constexpr int kW = 87, kS = 83, kJ = 74, kM = 77, kP = 80, kSpace = 32, kEscape = 256, kKp8 = 328, kUp = 265;
 
 class InputTest : public ::testing::Test {
 protected:
@@ -50,6 +52,22 @@ TEST_F(InputTest, ToggleKeysActOnPressOnly)
     EXPECT_TRUE(debugOn);
     input::HandleKey(kJ, input::kPress, &cam);
     EXPECT_TRUE(cam.shaking);
+}
+
+TEST_F(InputTest, PFlipsTheModeOnScreenAndSavesIt)
+{
+    configtest::TempFolder home;
+    configtest::ScopedEnv userProfile{"USERPROFILE", home.path.string()};
+    UserConfig.fullscreen = true;
+    forceWindowed = true;  // a `--windowed` run: the window is what P flips
+    input::HandleKey(kP, input::kPress, &cam);
+    EXPECT_TRUE(UserConfig.fullscreen);
+    EXPECT_TRUE(FullscreenActive());
+    input::HandleKey(kP, input::kRelease, &cam);
+    input::HandleKey(kP, input::kPress, &cam);
+    EXPECT_FALSE(UserConfig.fullscreen);
+    EXPECT_FALSE(FullscreenActive());
+    UserConfig.fullscreen = true;
 }
 
 TEST_F(InputTest, LockedInputIgnoresCameraAndToggles)
