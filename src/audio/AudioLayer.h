@@ -53,16 +53,6 @@ public:
 
 private:
     friend class AudioLayer;
-
-struct SoundInfo {
-    int channels = 0;
-    int sampleRate = 0;
-    std::int64_t frames = 0;
-};
-
-// Opens an audio file and checks its header; with `pcm` it also decodes every frame into it as
-// interleaved 16-bit samples (a file that ends early is a format error).
-Result DecodeFile(const std::string& path, SoundInfo& info, std::vector<short>* pcm);
     std::uint32_t buffer = 0;  // OpenAL buffer name; 0 when no device (the sound is silent)
     unsigned mode = kModeDefault;
     int channels = 0;

@@ -19,6 +19,7 @@
 #include "engine/DataCheck.h"
 #include "engine/Engine.h"
 #include "engine/FpsOverlay.h"
+#include "engine/FrameClock.h"
 #include "engine/GlContext.h"
 #include "engine/Input.h"
 #include "engine/Log.h"
@@ -79,7 +80,7 @@ void BuildSystems(const Options& options)
     engine.systems.push_back(std::move(scenes));
 }
 
-void RunFrame(GLFWwindow* window, float& last)
+void RunFrame(GLFWwindow* window, FrameClock& clock)
 {
     glfwPollEvents();
     SceneSystem* scenes = SceneSystem::Instance();
@@ -87,9 +88,7 @@ void RunFrame(GLFWwindow* window, float& last)
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
     ImGui::NewFrame();
-    float now = static_cast<float>(glfwGetTime());
-    float dt = now - last;
-    last = now;
+    float dt = clock.Tick(glfwGetTime());
     float fps = 1.0f / dt;
     print("Main: FPS: ", fps);
     int first = glfwGetKey(window, GLFW_KEY_L);
@@ -139,10 +138,10 @@ int RunGame(const Options& options)
     input::OnFramebufferSize(window, static_cast<int>(resolution.width), static_cast<int>(resolution.height));
     input::InstallCloseCallback(window);
 
-    float last = 0.0f;
+    FrameClock clock;
     long frames = 0;
     while (engine.running) {
-        RunFrame(window, last);
+        RunFrame(window, clock);
         if (options.frames && ++frames >= *options.frames) engine.running = false;
     }
 

@@ -22,26 +22,19 @@ void OnPress(int key, Camera* camera)
 {
     if (key == kKeyJ && camera) camera->startShake();
     if (key == kKeyM) debugOn = !debugOn;
-    if (key == kKeyP) {
-        // --windowed holds only until the player asks for another mode: then full screen.
-        if (forceWindowed) {
-            forceWindowed = false;
-            UserConfig.fullscreen = true;
-        } else {
-            UserConfig.fullscreen = !UserConfig.fullscreen;
-        }
-        SaveConfig();
-        ApplyDisplaySettings();
-    }
+    // The mode on screen flips (in a `--windowed` run that is the window, whatever the setting).
+    if (key == kKeyP) SetSetting(kSettingFullscreen, !FullscreenActive());
 }
 }  // namespace
 
 void HandleKey(int key, int action, Camera* camera)
 {
     InputState& in = Input();
-    if (in.cameraInputLocked) return;
     if (key < kFirstKey || key > kLastKey || action == kRepeat) return;
     bool pressed = action == kPress;
+    // A release still ends a key held from before the lock, or the camera would scroll on
+    // without it once the lock is lifted.
+    if (in.cameraInputLocked && pressed) return;
     if (key == kKeyW || key == kKeyUp) in.cameraMoveUp = pressed;
     if (key == kKeyS || key == kKeyDown) in.cameraMoveDown = pressed;
     if (key == kKeyA || key == kKeyLeft) in.cameraMoveLeft = pressed;
@@ -52,8 +45,8 @@ void HandleKey(int key, int action, Camera* camera)
 void HandleMouseButton(int button, int action, double cursorX, double cursorY)
 {
     InputState& in = Input();
-    if (in.cameraInputLocked || button != kMouseRight) return;
-    if (action == kPress) {
+    if (button != kMouseRight) return;
+    if (action == kPress && !in.cameraInputLocked) {
         in.rightDragActive = true;
         in.lastX = cursorX;
         in.lastY = cursorY;

@@ -14,7 +14,8 @@ struct InputState {
     bool rightDragActive = false;
     double lastX = 0.0;
     double lastY = 0.0;
-    // Set by the battle when a side has won; while set, the camera and debug input is ignored.
+    // Set by the battle when a side has won; while set, the camera and debug input is ignored
+    // (only releases count, so nothing held from before stays held).
     bool cameraInputLocked = false;
 };
 

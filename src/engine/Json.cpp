@@ -1,8 +1,10 @@
 #include "engine/Json.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -99,8 +101,10 @@ Field GetFloat(const Value& obj, const char* key, float& out)
 {
     double d = 0.0;
     Field f = GetDouble(obj, key, d);
-    if (f == Field::Ok) out = static_cast<float>(d);
-    return f;
+    if (f != Field::Ok) return f;
+    if (std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max())) return Field::WrongType;
+    out = static_cast<float>(d);
+    return Field::Ok;
 }
 
 Field GetBool(const Value& obj, const char* key, bool& out)

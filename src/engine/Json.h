@@ -33,8 +33,9 @@ enum class Field { Ok, Absent, WrongType };
 
 // Integers must fit in 32 bits; anything else numeric is WrongType.
 Field GetInt(const Value& obj, const char* key, int& out);
-// Any JSON number.
+// Any JSON number within the float range (beyond it is WrongType, not an infinity).
 Field GetFloat(const Value& obj, const char* key, float& out);
+// Any JSON number.
 Field GetDouble(const Value& obj, const char* key, double& out);
 Field GetBool(const Value& obj, const char* key, bool& out);
 Field GetString(const Value& obj, const char* key, std::string& out);

@@ -141,6 +141,8 @@ void SetSetting(int id, bool value)
 {
     if (bool* flag = SettingFlag(id)) *flag = value;
     if (id == kSettingDebug) return;  // a switch for this run only
+    // `--windowed` holds only until the player picks a window mode.
+    if (id == kSettingFullscreen) forceWindowed = false;
     SaveConfig();
     if (id == kSettingFullscreen) ApplyDisplaySettings();
     else ApplyCursorSetting();

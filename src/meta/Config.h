@@ -23,7 +23,8 @@ struct UserConfigRecord {
 extern UserConfigRecord UserConfig;
 // Run-time debug switch (setting id 7), never saved.
 extern bool debugOn;
-// `--windowed`: this run stays in a window whatever the saved setting; not saved.
+// `--windowed`: this run stays in a window whatever the saved setting, until the player picks a
+// window mode (P or the full-screen setting); not saved.
 extern bool forceWindowed;
 
 enum SettingId {

@@ -146,6 +146,22 @@ TEST_F(ConfigSettingsTest, WindowedFlagOverridesTheSettingWithoutChangingIt)
     EXPECT_TRUE(FullscreenActive());
 }
 
+TEST_F(ConfigSettingsTest, ChoosingAWindowModeEndsTheWindowedRun)
+{
+    // As with the P key: `--windowed` holds until the player picks a mode, and the settings
+    // screen's full-screen switch must not look dead in such a run.
+    LoadAll();
+    UserConfig.fullscreen = false;
+    forceWindowed = true;
+    SetSetting(kSettingFullscreen, true);
+    EXPECT_TRUE(FullscreenActive());
+    EXPECT_FALSE(forceWindowed);
+    forceWindowed = true;
+    SetSetting(kSettingMusic, false);
+    EXPECT_TRUE(forceWindowed) << "other settings leave the window mode alone";
+    forceWindowed = false;
+}
+
 TEST_F(ConfigSettingsTest, HardwareCursorSettingPicksTheSystemArrow)
 {
     auto* gameImage = reinterpret_cast<GLFWcursor*>(&hookCalls);  // only compared, never used

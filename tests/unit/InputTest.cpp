@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "ConfigTestSupport.h"
+
 #include "engine/Input.h"
 #include "meta/Config.h"
 #include "scenes/Camera.h"
 
 namespace {
-constexpr int kW = 87, kS = 83, kJ = 74, kM = 77, kSpace = 32, kEscape = 256, kKp8 = 328, kUp = 265;
+constexpr int kW = 87, kS = 83, kJ = 74, kM = 77, kP = 80, kSpace = 32, kEscape = 256, kKp8 = 328, kUp = 265;
 
 class InputTest : public ::testing::Test {
 protected:
@@ -52,6 +54,22 @@ TEST_F(InputTest, ToggleKeysActOnPressOnly)
     EXPECT_TRUE(cam.shaking);
 }
 
+TEST_F(InputTest, PFlipsTheModeOnScreenAndSavesIt)
+{
+    configtest::TempFolder home;
+    configtest::ScopedEnv userProfile{"USERPROFILE", home.path.string()};
+    UserConfig.fullscreen = true;
+    forceWindowed = true;  // a `--windowed` run: the window is what P flips
+    input::HandleKey(kP, input::kPress, &cam);
+    EXPECT_TRUE(UserConfig.fullscreen);
+    EXPECT_TRUE(FullscreenActive());
+    input::HandleKey(kP, input::kRelease, &cam);
+    input::HandleKey(kP, input::kPress, &cam);
+    EXPECT_FALSE(UserConfig.fullscreen);
+    EXPECT_FALSE(FullscreenActive());
+    UserConfig.fullscreen = true;
+}
+
 TEST_F(InputTest, LockedInputIgnoresCameraAndToggles)
 {
     Input().cameraInputLocked = true;
@@ -66,6 +84,23 @@ TEST_F(InputTest, LockedInputIgnoresCameraAndToggles)
     EXPECT_FALSE(cam.shaking);
     EXPECT_FALSE(Input().rightDragActive);
     EXPECT_FLOAT_EQ(cam.zoom, 1.0f);
+    EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
+}
+
+TEST_F(InputTest, ReleasesDuringTheLockStillEndHeldKeysAndDrags)
+{
+    // Held when the match is won, let go while the lock is up: once the victory screen lifts the
+    // lock, the camera must neither keep scrolling nor follow the bare cursor.
+    input::HandleKey(kW, input::kPress, &cam);
+    input::HandleMouseButton(1, input::kPress, 100, 100);
+    Input().cameraInputLocked = true;
+    input::HandleKey(kW, input::kRelease, &cam);
+    input::HandleMouseButton(1, input::kRelease, 100, 100);
+    Input().cameraInputLocked = false;
+    input::ScrollCameraByKeys(&cam);
+    input::HandleCursor(300, 300, &cam);
+    EXPECT_FALSE(Input().cameraMoveUp);
+    EXPECT_FALSE(Input().rightDragActive);
     EXPECT_EQ(cam.position, glm::vec4(0, 0, 0, 1));
 }
 

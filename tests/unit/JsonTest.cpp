@@ -27,6 +27,21 @@ TEST(Json, TypedGettersTellAbsentFromWrongType)
     EXPECT_EQ(s, "x");
 }
 
+TEST(Json, FloatsBeyondTheFloatRangeAreIllTyped)
+{
+    // Converting them would give an infinity that spreads through positions and matrices.
+    json::Document doc;
+    ASSERT_TRUE(json::ParseText(R"({"big": 1e300, "small": -1e300, "edge": 3.0e38, "tiny": 1e-300})", doc).ok());
+    float f = 7.0f;
+    EXPECT_EQ(json::GetFloat(doc, "big", f), json::Field::WrongType);
+    EXPECT_EQ(json::GetFloat(doc, "small", f), json::Field::WrongType);
+    EXPECT_FLOAT_EQ(f, 7.0f) << "an ill-typed member leaves the value alone";
+    EXPECT_EQ(json::GetFloat(doc, "edge", f), json::Field::Ok);
+    EXPECT_FLOAT_EQ(f, 3.0e38f);
+    EXPECT_EQ(json::GetFloat(doc, "tiny", f), json::Field::Ok);
+    EXPECT_FLOAT_EQ(f, 0.0f);
+}
+
 TEST(Json, GettersOnNonObjectsAreAbsent)
 {
     json::Document doc;
