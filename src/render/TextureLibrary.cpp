@@ -1,5 +1,6 @@
 #include "render/TextureLibrary.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <glad/gl.h>
@@ -37,8 +38,10 @@ bool TextureLibrary::add_texture(const std::string& name, bool repeat, int rows,
     texture.width = texture.height = texture.channels = 0;
     texture.name = name;
     texture.repeat = repeat;
-    texture.rows = rows < 1 ? 1 : rows;
-    texture.columns = columns < 1 ? 1 : columns;
+    // A sheet has at least one cell each way and never more cells than an image can have pixels,
+    // so the shaders' rows x columns stays a positive int.
+    texture.rows = std::clamp(rows, 1, kMaxDimension);
+    texture.columns = std::clamp(columns, 1, kMaxDimension);
     upload(texture, path, mipmap);
     return true;
 }

@@ -119,6 +119,18 @@ TEST(TextureLibrary, AddingAgainReplacesTheEntry)
     EXPECT_EQ(library.find("rgb")->columns, 2);
 }
 
+TEST(TextureLibrary, SheetCountsAreBoundedSoTheirProductStaysAPositiveInt)
+{
+    FixtureLibrary library;
+    ASSERT_TRUE(library.add_texture("sheet", false, 1 << 30, 1 << 30, false));
+    EXPECT_EQ(library.find("sheet")->rows, TextureLibrary::kMaxDimension);
+    EXPECT_EQ(library.find("sheet")->columns, TextureLibrary::kMaxDimension);
+    EXPECT_GT(library.find("sheet")->rows * library.find("sheet")->columns, 0);
+    ASSERT_TRUE(library.add_texture("sheet", false, -5, 0, false));
+    EXPECT_EQ(library.find("sheet")->rows, 1);
+    EXPECT_EQ(library.find("sheet")->columns, 1);
+}
+
 TEST(TextureLibrary, ReplacingKeepsTheEntryThatSpritesAlreadyHold)
 {
     // Sprites and fonts keep the pointer grab_texture gave them; a later list naming the same
