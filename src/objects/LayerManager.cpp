@@ -11,6 +11,32 @@ LayerManager& LayerManager::Instance()
     return instance;
 }
 
+LayerManager* LayerManager::firstLive = nullptr;
+
+LayerManager::LayerManager() : nextLive(firstLive)
+{
+    firstLive = this;
+}
+
+LayerManager::~LayerManager()
+{
+    for (LayerManager** link = &firstLive; *link; link = &(*link)->nextLive) {
+        if (*link == this) {
+            *link = nextLive;
+            break;
+        }
+    }
+}
+
+void LayerManager::Forget(const TransformBase* transform)
+{
+    auto same = [transform](const TransformBase* held) { return held == transform; };
+    for (LayerManager* manager = firstLive; manager; manager = manager->nextLive) {
+        std::erase_if(manager->worldTransforms, same);
+        std::erase_if(manager->uiTransforms, same);
+    }
+}
+
 bool LayerManager::claimHover(AnchorTransform* transform)
 {
     if (!transform) return false;

@@ -2,6 +2,8 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include "objects/LayerManager.h"
+
 namespace {
 constexpr float kDegreesToRadians = 0.017453292f;
 }
@@ -15,6 +17,11 @@ TransformBase::TransformBase(const TransformBase& other)
       dirty(true),
       layer(0)
 {
+}
+
+TransformBase::~TransformBase()
+{
+    LayerManager::Forget(this);
 }
 
 const glm::mat4& TransformBase::GetModel()

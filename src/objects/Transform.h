@@ -8,6 +8,7 @@
 class TransformBase : public Component {
 public:
     explicit TransformBase(int kind) : Component(kind) {}
+    ~TransformBase() override;
 
     void setPosition(glm::vec2 p) { position = p, dirty = true; }
     void setPosition(float x, float y) { setPosition(glm::vec2(x, y)); }

@@ -1,5 +1,6 @@
 #include "render/ParticleSpawner.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -132,7 +133,8 @@ void ParticleSpawner::Age(float dt)
         p.position[0] += p.velocity[0] * dt;
         p.position[1] += p.velocity[1] * dt;
         p.rotation += p.rotationalVelocity * dt;
-        p.scale *= growth;
+        // Growing particles stop at the largest value a file may give, instead of overflowing.
+        p.scale = std::clamp(p.scale * growth, -kParticleValueLimit, kParticleValueLimit);
         p.life -= dt;
         if (p.life < 0.0f) {
             p.active = 0;

@@ -1,4 +1,7 @@
 // `--check-data` checks for the render content: shader programs, meshes and texture lists.
+#include "render/RenderDataChecks.h"
+
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -28,17 +31,6 @@ void CheckShaders(datacheck::Problems& problems)
     }
 }
 
-void CheckMeshFile(const fs::path& path, datacheck::Problems& problems)
-{
-    // Layout 1 needs only positions and texture coordinates, which every mesh has.
-    MeshData mesh = MeshData::FromFile(path.string(), kMeshLayoutTextured);
-    std::string where = "Mesh " + path.string() + ": ";
-    if (mesh.status == MeshData::Status::NotFound) problems.Add(where + "cannot be opened");
-    else if (mesh.status == MeshData::Status::Unparsable) problems.Add(where + "is not a valid JSON object");
-    else if (mesh.vertices.empty()) problems.Add(where + "has no vertices");
-    else if (mesh.vertices.size() % 3 != 0) problems.Add(where + "vertex count is not a multiple of 3");
-}
-
 void CheckMeshes(datacheck::Problems& problems)
 {
     const fs::path folder = Mesh::kDirectory;
@@ -48,7 +40,7 @@ void CheckMeshes(datacheck::Problems& problems)
     }
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (entry.path().extension() == ".json") CheckMeshFile(entry.path(), problems);
+        if (entry.path().extension() == ".json") CheckMeshFile(entry.path().string(), problems);
     }
 }
 
@@ -74,3 +66,20 @@ const bool meshesRegistered = datacheck::Register("Meshes", CheckMeshes);
 const bool textureListsRegistered = datacheck::Register("TextureLists", CheckTextureLists);
 
 }  // namespace
+
+void CheckMeshFile(const std::string& path, datacheck::Problems& problems)
+{
+    // Text reads positions and texture coordinates only; sprites, backdrops and particles also
+    // need a colour per vertex, or the vertices past the last colour are silently dropped.
+    const bool textOnly = fs::path(path).stem() == "TextMesh";
+    MeshData mesh = MeshData::FromFile(path, textOnly ? kMeshLayoutTextured : kMeshLayoutColored);
+    std::string where = "Mesh " + path + ": ";
+    if (mesh.status == MeshData::Status::NotFound) return problems.Add(where + "cannot be opened");
+    if (mesh.status == MeshData::Status::Unparsable) return problems.Add(where + "is not a valid JSON object");
+    const std::size_t listed = std::min(mesh.positions.size(), mesh.texCoords.size());
+    if (mesh.vertices.size() < listed)
+        problems.Add(where + "has colours for only " + std::to_string(mesh.vertices.size()) + " of its " +
+                     std::to_string(listed) + " vertices");
+    if (mesh.vertices.empty()) problems.Add(where + "has no vertices");
+    else if (mesh.vertices.size() % 3 != 0) problems.Add(where + "vertex count is not a multiple of 3");
+}

@@ -222,22 +222,19 @@ void Text::Update(float dt)
         Object::Update(dt);
         return;
     }
+    // The world placement first; when it did not move (or either side lacks one), the interface one.
+    if (!Follow(linked->Get<Transform>(), Get<Transform>()))
+        Follow(linked->Get<AnchorTransform>(), Get<AnchorTransform>());
+}
+
+bool Text::Follow(const TransformBase* target, TransformBase* own)
+{
     // The first update after linking always places the text, wherever the object stands.
-    if (auto* target = linked->Get<Transform>()) {
-        auto* own = Get<Transform>();
-        if (own && (!linkPlaced || target->position != lastLinkedPosition)) {
-            lastLinkedPosition = target->position;
-            own->setPosition(target->position + linkOffset);
-            linkPlaced = true;
-        }
-    } else if (auto* target = linked->Get<AnchorTransform>()) {
-        auto* own = Get<AnchorTransform>();
-        if (own && (!linkPlaced || target->position != lastLinkedPosition)) {
-            lastLinkedPosition = target->position;
-            own->setPosition(target->position + linkOffset);
-            linkPlaced = true;
-        }
-    }
+    if (!target || !own || (linkPlaced && target->position == lastLinkedPosition)) return false;
+    lastLinkedPosition = target->position;
+    own->setPosition(target->position + linkOffset);
+    linkPlaced = true;
+    return true;
 }
 
 void Text::DrawTextMaterial(const MaterialContext& context)

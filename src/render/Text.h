@@ -69,6 +69,8 @@ private:
     void Layout();
     void Upload();
     void ReleaseBuffer();
+    // Moves `own` to the linked `target` + linkOffset when the target moved; false when it did not.
+    bool Follow(const TransformBase* target, TransformBase* own);
 
     std::vector<GlyphRecord> records;
     bool linkPlaced = false;  // whether the linked position has been applied yet

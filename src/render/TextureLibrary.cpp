@@ -1,5 +1,6 @@
 #include "render/TextureLibrary.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <glad/gl.h>
@@ -28,13 +29,20 @@ bool TextureLibrary::add_texture(const std::string& name, bool repeat, int rows,
         print("! - add_texture() Could Not Find File");
         return false;
     }
-    auto texture = std::make_unique<TextureData>();
-    texture->name = name;
-    texture->repeat = repeat;
-    texture->rows = rows < 1 ? 1 : rows;
-    texture->columns = columns < 1 ? 1 : columns;
-    upload(*texture, path, mipmap);
-    textures.insert_or_assign(name, std::move(texture));
+    // Sprites and fonts hold the entry by pointer, so a name added again is refilled in place.
+    std::unique_ptr<TextureData>& slot = textures[name];
+    if (!slot) slot = std::make_unique<TextureData>();
+    TextureData& texture = *slot;
+    if (texture.id && gl_context::Available()) glDeleteTextures(1, &texture.id);
+    texture.id = 0;
+    texture.width = texture.height = texture.channels = 0;
+    texture.name = name;
+    texture.repeat = repeat;
+    // A sheet has at least one cell each way and never more cells than an image can have pixels,
+    // so the shaders' rows x columns stays a positive int.
+    texture.rows = std::clamp(rows, 1, kMaxDimension);
+    texture.columns = std::clamp(columns, 1, kMaxDimension);
+    upload(texture, path, mipmap);
     return true;
 }
 

@@ -36,8 +36,9 @@ public:
     static constexpr const char* kDataDirectory = "./Data/";
     static constexpr int kMaxDimension = 16384;
 
-    // Loads "./Assets/<name>.png" and stores it under name (replacing an older entry); false and
-    // a complaint when the file cannot be opened. Without a GL context the entry is still made.
+    // Loads "./Assets/<name>.png" and stores it under name; an older entry of that name is refilled
+    // in place, so pointers to it stay valid. False and a complaint when the file cannot be
+    // opened. Without a GL context the entry is still made.
     bool add_texture(const std::string& name, bool repeat, int rows, int columns, bool mipmap);
     // The entry, or "default" after a complaint; when even "default" is missing, an entry that
     // draws nothing (id 0) so callers never hold a null texture by accident.

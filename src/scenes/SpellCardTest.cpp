@@ -17,6 +17,9 @@ namespace {
 const glm::vec4 kInk(0.96f, 0.9f, 0.76f, 1.0f);
 const glm::vec4 kGold(1.0f, 0.82f, 0.4f, 1.0f);
 const glm::vec4 kMarkColor(0.85f, 0.25f, 0.3f, 1.0f);
+// The linked movers swing right of the largest sample line, so neither crosses its letters.
+constexpr float kMoverCentreX = 400.0f;
+constexpr float kMoverSwing = 150.0f;
 
 // A small coloured square; interface marks use the screen projection, world ones the camera.
 std::unique_ptr<Object> MakeMark(glm::vec2 at, glm::vec2 halfSize, glm::vec4 color, bool world)
@@ -106,13 +109,13 @@ void SpellCardTest::BuildWrapped()
 
 void SpellCardTest::BuildLinked()
 {
-    auto worldMark = MakeMark(glm::vec2(330.0f, -180.0f), glm::vec2(14.0f), glm::vec4(0.3f, 0.7f, 1.0f, 1.0f), true);
+    auto worldMark = MakeMark(glm::vec2(kMoverCentreX, -180.0f), glm::vec2(14.0f), glm::vec4(0.3f, 0.7f, 1.0f, 1.0f), true);
     worldMover = worldMark.get();
     marks.push_back(std::move(worldMark));
     texts.push_back(std::make_unique<Text>("linked (world)", worldMover, glm::vec2(0.0f, 34.0f), kGold));
     texts.back()->setScale(20.0f);
 
-    auto uiMark = MakeMark(glm::vec2(330.0f, -240.0f), glm::vec2(10.0f), glm::vec4(0.4f, 1.0f, 0.5f, 1.0f), false);
+    auto uiMark = MakeMark(glm::vec2(kMoverCentreX, -240.0f), glm::vec2(10.0f), glm::vec4(0.4f, 1.0f, 0.5f, 1.0f), false);
     uiMover = uiMark.get();
     marks.push_back(std::move(uiMark));
     auto uiText = std::make_unique<Text>("linked (interface)", uiMover, glm::vec2(0.0f, -28.0f), kInk);
@@ -131,8 +134,8 @@ void SpellCardTest::Update(float dt)
 {
     clock += dt;
     ++frames;
-    if (worldMover) worldMover->Get<Transform>()->setPosition(330.0f + 160.0f * std::sin(clock), -180.0f);
-    if (uiMover) uiMover->Get<AnchorTransform>()->setPosition(330.0f - 160.0f * std::sin(clock * 1.3f), -240.0f);
+    if (worldMover) worldMover->Get<Transform>()->setPosition(kMoverCentreX + kMoverSwing * std::sin(clock), -180.0f);
+    if (uiMover) uiMover->Get<AnchorTransform>()->setPosition(kMoverCentreX - kMoverSwing * std::sin(clock * 1.3f), -240.0f);
     // Re-laid out only when the shown number changes.
     const int seconds = static_cast<int>(clock);
     if (counter && (counter->sourceText.empty() || seconds != static_cast<int>(clock - dt)))

@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "engine/DataCheck.h"
 #include "render/Mesh.h"
+#include "render/RenderDataChecks.h"
 #include "RenderTestSupport.h"
+
+namespace fs = std::filesystem;
 
 TEST(Mesh, SixOfEverythingGivesSixVertices)
 {
@@ -86,4 +93,33 @@ TEST(Mesh, SetColorRepaintsEveryVertex)
     mesh.colors.resize(3);
     mesh.setColor({0.1f, 0.2f, 0.3f, 0.4f});
     for (const auto& v : mesh.vertices) EXPECT_EQ(v.color, glm::vec4(0.1f, 0.2f, 0.3f, 0.4f));
+}
+
+TEST(MeshCheck, SpriteMeshesNeedAColourForEveryVertex)
+{
+    // Sprites load meshes with colours: a short colour list drops vertices in the game although
+    // positions and texture coordinates are complete.
+    const fs::path folder = fs::temp_directory_path() / "primalites_mesh_check_test";
+    fs::create_directories(folder);
+    const std::string square = R"("position": [-1,-1, 1,-1, 1,1, -1,-1, 1,1, -1,1],
+                                  "texCoord": [0,0, 1,0, 1,1, 0,0, 1,1, 0,1])";
+    auto write = [&](const std::string& name, const std::string& body) {
+        std::ofstream(folder / (name + ".json")) << "{" << body << "}";
+        return (folder / (name + ".json")).string();
+    };
+    auto problems = [](const std::string& path) {
+        datacheck::Problems found;
+        CheckMeshFile(path, found);
+        return found.lines;
+    };
+    const std::string fourColours = R"(, "color": [1,1,1,1, 1,1,1,1, 1,1,1,1, 1,1,1,1])";
+    const std::string sixColours = R"(, "color": [1,1,1,1, 1,1,1,1, 1,1,1,1, 1,1,1,1, 1,1,1,1, 1,1,1,1])";
+
+    auto shortSprite = problems(write("ShortColours", square + fourColours));
+    ASSERT_FALSE(shortSprite.empty());
+    EXPECT_NE(shortSprite[0].find("has colours for only 4 of its 6 vertices"), std::string::npos) << shortSprite[0];
+    EXPECT_FALSE(problems(write("NoColours", square)).empty()) << "a sprite mesh without colours draws nothing";
+    EXPECT_TRUE(problems(write("WholeSprite", square + sixColours)).empty());
+    EXPECT_TRUE(problems(write("TextMesh", square)).empty()) << "text reads no colours";
+    fs::remove_all(folder);
 }

@@ -155,6 +155,25 @@ TEST(LayerManager, ClaimsSucceedUnlessAHigherWorldLayerExists)
     EXPECT_TRUE(layers.claimHover(&high));
 }
 
+TEST(LayerManager, ADestroyedTransformIsNoLongerRemembered)
+{
+    // A spell card that claimed the hover and was then destroyed with its scene must not be read
+    // by the next claim.
+    LayerManager layers;
+    auto* card = new AnchorTransform();
+    auto* world = new Transform();
+    AnchorTransform stays;
+    EXPECT_TRUE(layers.claimHover(card));
+    EXPECT_TRUE(layers.claimHover(&stays));
+    layers.worldTransforms.push_back(world);
+    delete card;
+    delete world;
+    ASSERT_EQ(layers.uiTransforms.size(), 1u);
+    EXPECT_EQ(layers.uiTransforms[0], &stays);
+    EXPECT_TRUE(layers.worldTransforms.empty());
+    EXPECT_TRUE(layers.claimHover(&stays));
+}
+
 TEST(Texture, DrawWithoutMeshIsSilentAndWithoutShadersComplains)
 {
     LogCapture log("texture_component_test_log.txt");

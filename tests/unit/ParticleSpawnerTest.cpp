@@ -208,6 +208,19 @@ TEST(ParticleSpawner, HostileNumbersAreBounded)
     EXPECT_EQ(other.ActiveCount(), 0);
 }
 
+TEST(ParticleSpawner, GrowingParticlesNeverOverflow)
+{
+    Effect e = ParseEffect(R"({"spawn_type": "One_And_Done", "max_particles": 1, "life": 1000, "scale": 1,
+        "scale_mul": 20})");
+    ParticleSpawner spawner;
+    spawner.SetEffect(&e);
+    spawner.SpawnStep(0.1f, {}, false);
+    for (int i = 0; i < 100; ++i) spawner.Age(0.1f);
+    ASSERT_EQ(spawner.ActiveCount(), 1);
+    EXPECT_TRUE(std::isfinite(spawner.pool[0].scale));
+    EXPECT_LE(spawner.pool[0].scale, kParticleValueLimit);
+}
+
 TEST(ParticlePool, FreeListRecyclesWithoutAllocating)
 {
     Effect e = ParseEffect(R"({"max_particles": 64, "rate": 0, "life": {"min": 0.01, "max": 0.05}})");

@@ -75,6 +75,24 @@ TEST(TextObject, FollowingAnInterfaceObjectStaysInterfaceText)
     EXPECT_EQ(text.Get<AnchorTransform>()->position, glm::vec2(4.0f, -2.0f));
 }
 
+TEST(TextObject, InterfaceTextFollowsTheInterfacePlacementOfAnObjectWithBothKinds)
+{
+    // An object placed both ways: its world Transform stands still, so an interface text linked to
+    // it follows its AnchorTransform.
+    auto target = WorldObject(50.0f, 50.0f);
+    auto* anchor = new AnchorTransform();
+    anchor->setPosition(10.0f, 20.0f);
+    target->AddComponent(anchor);
+    Text text("x", glm::vec2(1.0f, 1.0f), glm::vec4(1.0f));
+    text.link(target.get());
+    ASSERT_EQ(text.linked, target.get());
+    text.Update(0.016f);
+    EXPECT_EQ(text.Get<AnchorTransform>()->position, glm::vec2(11.0f, 21.0f));
+    anchor->setPosition(-30.0f, 5.0f);
+    text.Update(0.016f);
+    EXPECT_EQ(text.Get<AnchorTransform>()->position, glm::vec2(-29.0f, 6.0f));
+}
+
 TEST(TextObject, LinkingToTheOtherTransformKindIsRefusedAndKeepsTheLink)
 {
     LogCapture log("text_particles_test_log.txt");

@@ -119,6 +119,38 @@ TEST(TextureLibrary, AddingAgainReplacesTheEntry)
     EXPECT_EQ(library.find("rgb")->columns, 2);
 }
 
+TEST(TextureLibrary, SheetCountsAreBoundedSoTheirProductStaysAPositiveInt)
+{
+    FixtureLibrary library;
+    ASSERT_TRUE(library.add_texture("sheet", false, 1 << 30, 1 << 30, false));
+    EXPECT_EQ(library.find("sheet")->rows, TextureLibrary::kMaxDimension);
+    EXPECT_EQ(library.find("sheet")->columns, TextureLibrary::kMaxDimension);
+    EXPECT_GT(library.find("sheet")->rows * library.find("sheet")->columns, 0);
+    ASSERT_TRUE(library.add_texture("sheet", false, -5, 0, false));
+    EXPECT_EQ(library.find("sheet")->rows, 1);
+    EXPECT_EQ(library.find("sheet")->columns, 1);
+}
+
+TEST(TextureLibrary, ReplacingKeepsTheEntryThatSpritesAlreadyHold)
+{
+    // Sprites and fonts keep the pointer grab_texture gave them; a later list naming the same
+    // texture again must update that entry, not free it under them.
+    FixtureLibrary library;
+    ASSERT_TRUE(library.add_texture("rgb", false, 1, 1, false));
+    TextureData* held = library.grab_texture("rgb");
+    ASSERT_TRUE(library.add_texture("rgb", true, 3, 2, false));
+    EXPECT_EQ(library.find("rgb"), held);
+    EXPECT_TRUE(held->repeat);
+    EXPECT_EQ(held->rows, 3);
+    EXPECT_EQ(held->columns, 2);
+    EXPECT_EQ(held->width, 4);
+    ASSERT_TRUE(library.add_texture("broken", false, 1, 1, false));
+    TextureData* broken = library.find("broken");
+    ASSERT_TRUE(library.add_texture("broken", false, 1, 1, false));
+    EXPECT_EQ(library.find("broken"), broken);
+    EXPECT_EQ(broken->width, 0);
+}
+
 TEST(TextureLibrary, UndecodableFileIsStillStoredAndReported)
 {
     LogCapture log("texture_broken_test_log.txt");
