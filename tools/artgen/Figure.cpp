@@ -74,7 +74,9 @@ void Feet(Image& img, const Pose& p, int cx, int y, Rgba c)
     img.rect(cx + 1, y, 3, 2, c);
 }
 
-Image Standing(Painter painter, int facing)
+namespace {
+// Figures are painted facing right and mirrored for the left view, so both sides match exactly.
+Image PaintFacing(Painter painter, int facing)
 {
     Pose pose;
     pose.facing = facing == kLeft ? kRight : facing;
@@ -82,6 +84,13 @@ Image Standing(Painter painter, int facing)
     painter(fig, pose);
     fig.outline(ink);
     if (facing == kLeft) fig = fig.flippedH();
+    return fig;
+}
+}  // namespace
+
+Image Standing(Painter painter, int facing)
+{
+    Image fig = PaintFacing(painter, facing);
     Image img(32, 32);
     paint::GroundShadow(img, 16, 29.5f, 8, 2.2f);
     img.blit(fig, 0, 0);
@@ -92,12 +101,7 @@ namespace {
 // A defeated figure lies on the ground, faded, with a small soul wisp rising from it.
 Image Fallen(Painter painter, int facing)
 {
-    Pose pose;
-    pose.facing = facing == kLeft ? kRight : facing;
-    Image fig(32, 32);
-    painter(fig, pose);
-    fig.outline(ink);
-    if (facing == kLeft) fig = fig.flippedH();
+    Image fig = PaintFacing(painter, facing);
     fig = facing == kLeft ? fig.rotatedCCW() : fig.rotatedCW();
     int minY = 32, maxY = -1, minX = 32, maxX = -1;
     for (int y = 0; y < 32; ++y)
