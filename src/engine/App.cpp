@@ -23,6 +23,7 @@
 #include "engine/GlContext.h"
 #include "engine/Input.h"
 #include "engine/Log.h"
+#include "engine/Random.h"
 #include "engine/Window.h"
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
@@ -128,7 +129,7 @@ int RunGame(const Options& options)
     gl_context::SetAvailable(true);
     SetFixedRenderState();
     StartImGui(window);
-    std::srand(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
+    SeedRandom(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
     BuildSystems(options);
     Engine& engine = Engine::Instance();
     engine.InitSystems();
