@@ -233,6 +233,7 @@ void SceneSystem::ApplyPending()
         ++callbackDepth;
         Carry(request);
         --callbackDepth;
+        ++changesCarried;
     }
 }
 

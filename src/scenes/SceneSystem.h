@@ -51,6 +51,8 @@ public:
     // Rebuilds the current scene in place ("retry"): profile saved, Exit, Unload, Load, Init,
     // Enter; an overlay and the scene under it stay as they are.
     void RestartCurrent();
+    // How many changes were carried out so far (the frame clock restarts after one).
+    long changeCount() const { return changesCarried; }
     // Whether a change is recorded and not yet carried out.
     bool changePending() const { return pending.has_value(); }
     // What a switch saves first; the player profile unless a test installs its own.
@@ -108,5 +110,6 @@ private:
     int firstScene;
     std::optional<SceneRequest> pending;
     int callbackDepth = 0;
+    long changesCarried = 0;
     std::function<void()> saveProfile;
 };
