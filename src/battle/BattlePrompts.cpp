@@ -1,6 +1,7 @@
 #include "battle/BattlePrompts.h"
 
 #include "battle/Map.h"
+#include "engine/Log.h"
 #include "render/Text.h"
 #include "ui/ButtonPrompt.h"
 #include "ui/SmartButton.h"
@@ -55,6 +56,11 @@ void BattlePrompts::Sync()
     }
     for (ButtonPrompt* prompt : {banner.get(), welcome.get(), endTurn.get(), unplayable.get()})
         prompt->visible = prompt == wanted;
+    if (wanted != shown && wanted) {
+        // One trace line per prompt opened: its first line.
+        const std::string& text = wanted->message->sourceText;
+        print("MapInterface: prompt: ", text.substr(0, text.find('\n')));
+    }
     shown = wanted;
     if (shown) shown->SetPosition(glm::vec2(0.0f));
 }

@@ -161,11 +161,11 @@ void MapInterface::Draw()
     hud->Draw();
     bar->Draw();
     hand->Draw();
-    if (!preview->text.empty()) {
+    if (!preview->sourceText.empty()) {
         preview->Draw();
         previewBar->Draw();
     }
-    if (!announcement->text.empty()) announcement->Draw();
+    if (!announcement->sourceText.empty()) announcement->Draw();
     prompts->Draw();
     if (map.battleOver) {
         closingPanel->Draw();

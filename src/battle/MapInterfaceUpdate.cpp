@@ -10,6 +10,7 @@
 #include "battle/MapInterface.h"
 #include "battle/OutcomePreview.h"
 #include "engine/Input.h"
+#include "engine/Log.h"
 #include "meta/BattleSetup.h"
 #include "objects/Transform.h"
 #include "render/Text.h"
@@ -141,7 +142,12 @@ void MapInterface::UpdateAfterMap(float dt)
 void MapInterface::UpdateAnnouncement()
 {
     const BattleControls& controls = map.controls;
-    if (announcement->text != controls.announcement) announcement->setText(controls.announcement);
+    if (announcement->sourceText != controls.announcement) {
+        announcement->setText(controls.announcement);
+        std::string line = controls.announcement;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        if (!line.empty()) print("MapInterface: announcement: ", line);
+    }
     announcement->color = glm::vec4(controls.announcementColour, 1.0f);
     announcement->setPosition(0.0f, static_cast<float>(height) * 0.5f - 150.0f);
     announcement->Update(0.0f);
@@ -158,7 +164,7 @@ void MapInterface::UpdatePreview()
     OutcomePreview outcome;
     if (spell) outcome = PreviewCast(*spell, *caster, *hovered);
     for (const std::string& line : outcome.Lines()) lines += (lines.empty() ? "" : "\n") + line;
-    if (preview->text != lines) preview->setText(lines);
+    if (preview->sourceText != lines) preview->setText(lines);
     if (lines.empty()) return;
     // Beside the cursor, kept on screen.
     glm::vec2 at = ui::CursorUi() + glm::vec2(28.0f, -20.0f);
@@ -177,7 +183,7 @@ void MapInterface::UpdateClosing()
     if (!map.battleOver) return;
     int winner = map.winner >= 0 ? map.winner + 1 : 0;
     std::string text = winner > 0 ? "Player " + std::to_string(winner) + " Wins!" : "Battle Over";
-    if (closingText->text != text) closingText->setText(text);
+    if (closingText->sourceText != text) closingText->setText(text);
     float y = map.controls.closingStarted ? std::min(map.controls.closingPanelY, 0.0f) : -static_cast<float>(height);
     ui::PlaceSprite(*closingPanel, {0.0f, y}, {static_cast<float>(width) * 0.5f, static_cast<float>(height) * 0.5f});
     closingText->setPosition(0.0f, y);
