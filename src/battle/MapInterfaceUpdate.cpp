@@ -192,6 +192,7 @@ void MapInterface::UpdateClosing()
     if (!map.controls.exitRequested || victoryRequested) return;
     // Once: the outcome goes to the victory screens, then the battle leaves.
     victoryRequested = true;
+    map.controls.exitRequested = false;
     BattleSetup.winner = map.winner;
     BattleSetup.turnsUsed = map.turns.round;
     switchScene(VictoryScene(BattleSetup.campaignMode, false));
