@@ -21,7 +21,7 @@ TEST(BattleShortcuts, KeysMapToTheirActions)
 TEST(BattleShortcuts, KeysTheBattleAlreadyReadsStayFree)
 {
     // Escape, F, C, M, P, L, J, the camera keys and the arrows.
-    for (int key : {256, 'F', 'C', 'M', 'P', 'L', 'J', 'W', 'A', 'S', 'D', 262, 263, 264, 265})
+    for (int key : std::initializer_list<int>{256, 'F', 'C', 'M', 'P', 'L', 'J', 'W', 'A', 'S', 'D', 262, 263, 264, 265})
         EXPECT_EQ(ForKey(key).action, Action::None) << key;
 }
 

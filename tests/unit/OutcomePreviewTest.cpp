@@ -94,7 +94,7 @@ TEST(OutcomePreview, OwnTileIsSelfWhenTheSpellHasSelfLines)
     s.casterTile.SetTint(Tile::kTintRed);
     s.caster.health = 10;
     s.spell.selfCommands = {Line(CommandKind::Damage, 4, 0, CommandType::Self), Line(CommandKind::Cleanse, 0, 0, CommandType::Self)};
-    s.caster.statusEffects.push_back(StatusEffect{1, InflictType::Flaming, CommandType::Enemy, ""});
+    s.caster.statusEffects.push_back(StatusEffect{1, InflictType::Burned, CommandType::Enemy, ""});
     OutcomePreview p = PreviewCast(s.spell, s.caster, s.casterTile);
     EXPECT_EQ(p.kind, CommandType::Self);
     EXPECT_EQ(p.targetChange, 4);
