@@ -92,7 +92,7 @@ TEST(CheatMenu, WindowOnlyWhileTheDebugFlagIsOn)
     EXPECT_TRUE(drawn);
     ImGuiWindow* window = ImGui::FindWindowByName(CheatMenu::kTitle);
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->WasActive);
+    EXPECT_TRUE(window->Active);
     // Drawing never runs a command by itself.
     EXPECT_EQ(counts.draws + counts.kills + counts.resets + counts.refreshes, 0);
 }
@@ -102,4 +102,29 @@ TEST(CheatMenu, WithoutAnImGuiContextNothingIsDrawn)
     CheatMenu menu(CheatMenu::Commands{});
     EXPECT_EQ(ImGui::GetCurrentContext(), nullptr);
     EXPECT_FALSE(menu.Draw(true));
+}
+
+TEST(CheatMenu, AClickOnAButtonRunsItsCommandOnce)
+{
+    HeadlessImGui imgui;
+    Counts counts;
+    CheatMenu menu(CountingCommands(counts));
+    imgui.Frame([&] { menu.Draw(true); });
+    imgui.Frame([&] { menu.Draw(true); });
+    ImGuiWindow* window = ImGui::FindWindowByName(CheatMenu::kTitle);
+    ASSERT_NE(window, nullptr);
+    // The seventh button of the column is "Refresh Tokens".
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = ImVec2(window->DC.CursorStartPos.x + 20.0f,
+                         window->DC.CursorStartPos.y + 6.0f * ImGui::GetFrameHeightWithSpacing() + 8.0f);
+    imgui.Frame([&] { menu.Draw(true); });
+    io.MouseDown[0] = true;
+    imgui.Frame([&] { menu.Draw(true); });
+    imgui.Frame([&] { menu.Draw(true); });
+    io.MouseDown[0] = false;
+    imgui.Frame([&] { menu.Draw(true); });
+    imgui.Frame([&] { menu.Draw(true); });
+    EXPECT_EQ(counts.refreshes, 1);
+    EXPECT_EQ(counts.draws + counts.kills + counts.resets, 0);
+    EXPECT_TRUE(counts.wins.empty());
 }
