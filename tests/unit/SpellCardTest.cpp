@@ -7,6 +7,7 @@
 #include "spells/SpellCard.h"
 #include "spells/SpellHand.h"
 #include "ui/Arrow.h"
+#include "ui/HudLayout.h"
 
 namespace {
 
@@ -310,25 +311,58 @@ TEST(SpellHand, EveryCardOfAnyHandStaysOnScreenAndReachable)
             ASSERT_EQ(static_cast<int>(positions.size()), count);
             const float spacing = spell_hand::Spacing(count, width);
             EXPECT_LE(spacing * static_cast<float>(std::max(count, 5)), width + 1e-3f);
+            const glm::vec2 half = SpellCard::kHalfSize * spell_hand::CardScale(count, width);
             for (int i = 0; i < count; ++i) {
-                EXPECT_LE(std::abs(positions[static_cast<std::size_t>(i)].x), width / 2.0f) << count << " cards at " << width;
-                EXPECT_LT(positions[static_cast<std::size_t>(i)].y + SpellCard::kHalfSize.y, 0.0f) << "rests low";
-                EXPECT_GT(positions[static_cast<std::size_t>(i)].y + SpellCard::kHalfSize.y, -360.0f) << "its top shows";
+                const glm::vec2 at = positions[static_cast<std::size_t>(i)];
+                EXPECT_LE(std::abs(at.x), width / 2.0f) << count << " cards at " << width;
+                if (count <= 5 && width >= 1280.0f) {
+                    EXPECT_LE(std::abs(at.x) + half.x, width / 2.0f) << "wholly on screen";
+                }
+                EXPECT_LT(at.y + half.y, 0.0f) << "rests low";
+                EXPECT_GT(at.y + half.y, -360.0f + 100.0f) << "its name and numbers show";
             }
             for (int i = 1; i < count; ++i)
                 EXPECT_NEAR(positions[static_cast<std::size_t>(i)].x - positions[static_cast<std::size_t>(i - 1)].x, spacing, 1e-3f);
         }
     }
     EXPECT_FLOAT_EQ(spell_hand::Spacing(3, 4000.0f), 496.0f);
+    EXPECT_FLOAT_EQ(spell_hand::CardScale(3, 4000.0f), 1.0f);
+    EXPECT_FLOAT_EQ(spell_hand::CardScale(9, 640.0f), 0.55f);
+}
+
+TEST(SpellCard, ScaledCardShrinksItsHitBoxAndChildren)
+{
+    FakeMouse mouse;
+    auto card = ShownCard(Fireball(), glm::vec2(0.0f));
+    card->SetCardScale(0.5f);
+    EXPECT_EQ(card->HalfSize(), glm::vec2(96.0f, 128.0f));
+    mouse.Frame(150.0f, 0.0f, false);  // inside the full card, outside the half-size one
+    card->Update(0.016f);
+    EXPECT_FALSE(card->hovered);
+    mouse.Frame(90.0f, 120.0f, false);
+    card->Update(0.016f);
+    EXPECT_TRUE(card->hovered);
+    EXPECT_LT(ui::TextWidth(*card->description), 160.0f);
+    card->SetCardScale(-1.0f);
+    EXPECT_FLOAT_EQ(card->CardScale(), 0.5f) << "a scale of 0 or less is ignored";
 }
 
 TEST(SpellHand, HoveredCardRisesOthersMoveAsideAndIsTestedFirst)
 {
-    auto rest = spell_hand::Positions(7, glm::vec2(1280.0f, 720.0f), -1);
-    auto hover = spell_hand::Positions(7, glm::vec2(1280.0f, 720.0f), 3);
-    EXPECT_FLOAT_EQ(hover[3].y - rest[3].y, 96.0f);
-    EXPECT_FLOAT_EQ(hover[2].x - rest[2].x, -180.0f);
-    EXPECT_FLOAT_EQ(hover[4].x - rest[4].x, 180.0f);
+    // Full-size cards on a wide screen move by the full amounts.
+    auto rest = spell_hand::Positions(5, glm::vec2(2560.0f, 1440.0f), -1);
+    auto hover = spell_hand::Positions(5, glm::vec2(2560.0f, 1440.0f), 2);
+    EXPECT_FLOAT_EQ(hover[2].y - rest[2].y, 96.0f);
+    EXPECT_FLOAT_EQ(hover[1].x - rest[1].x, -180.0f);
+    EXPECT_FLOAT_EQ(hover[3].x - rest[3].x, 180.0f);
+    EXPECT_FLOAT_EQ(hover[1].y, rest[1].y);
+    // Smaller cards move by their share, and the outermost keep half of themselves on screen.
+    const float scale = spell_hand::CardScale(7, 1280.0f);
+    rest = spell_hand::Positions(7, glm::vec2(1280.0f, 720.0f), -1);
+    hover = spell_hand::Positions(7, glm::vec2(1280.0f, 720.0f), 3);
+    EXPECT_NEAR(hover[3].y - rest[3].y, 96.0f * scale, 1e-3f);
+    EXPECT_NEAR(hover[2].x - rest[2].x, -180.0f * scale, 1e-3f);
+    for (const glm::vec2& at : hover) EXPECT_LE(std::abs(at.x), 640.0f - 0.5f * scale * SpellCard::kHalfSize.x + 1e-3f);
     EXPECT_EQ(spell_hand::UpdateOrder(4, 1), (std::vector<int>{1, 3, 2, 0}));
     EXPECT_EQ(spell_hand::DrawOrder(4, 1), (std::vector<int>{0, 2, 3, 1}));
     EXPECT_EQ(spell_hand::UpdateOrder(3, 9), (std::vector<int>{2, 1, 0}));
@@ -340,14 +374,19 @@ TEST(SpellHand, SevenOverlappingCardsEachTakeTheMouseWhereTheyShow)
     const glm::vec2 viewport(1280.0f, 720.0f);
     auto positions = spell_hand::Positions(7, viewport, -1);
     std::vector<std::unique_ptr<SpellCard>> hand;
-    for (const glm::vec2& at : positions) hand.push_back(ShownCard(Fireball(), at));
+    const float scale = spell_hand::CardScale(7, viewport.x);
+    for (const glm::vec2& at : positions) {
+        hand.push_back(ShownCard(Fireball(), at));
+        hand.back()->SetCardScale(scale);
+    }
     const float spacing = spell_hand::Spacing(7, viewport.x);
     for (int target = 0; target < 7; ++target) {
         // Just right of the card's left edge, where the next card does not cover it.
         const glm::vec2 at = positions[static_cast<std::size_t>(target)];
-        const float x = at.x - SpellCard::kHalfSize.x + 0.5f * spacing;
-        mouse.Frame(x, at.y + 200.0f, false);
-        mouse.Frame(x, at.y + 200.0f, true);
+        const float x = at.x - scale * SpellCard::kHalfSize.x + 0.5f * spacing;
+        const float y = at.y + scale * 200.0f;
+        mouse.Frame(x, y, false);
+        mouse.Frame(x, y, true);
         int hovered = -1;
         for (int i : spell_hand::UpdateOrder(7, -1)) {
             hand[static_cast<std::size_t>(i)]->Update(0.016f);
@@ -355,6 +394,6 @@ TEST(SpellHand, SevenOverlappingCardsEachTakeTheMouseWhereTheyShow)
         }
         EXPECT_EQ(hovered, target);
         EXPECT_TRUE(hand[static_cast<std::size_t>(target)]->selected);
-        mouse.Frame(x, at.y + 200.0f, false);
+        mouse.Frame(x, y, false);
     }
 }
