@@ -38,7 +38,7 @@ std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size
 int FrameCount(const Object& picture)
 {
     const auto* sprite = picture.Get<Texture>();
-    if (!sprite || !sprite->texture) return 1;
+    if (!sprite || !sprite->texture) return 0;
     return std::max(1, sprite->texture->rows * sprite->texture->columns);
 }
 
@@ -49,7 +49,7 @@ void ShowFrame(Object& picture, int frame)
         animation = new Animation();
         picture.AddComponent(animation);
     }
-    animation->firstFrame = animation->currentFrame = std::clamp(frame, 0, FrameCount(picture) - 1);
+    animation->firstFrame = animation->currentFrame = std::clamp(frame, 0, std::max(1, FrameCount(picture)) - 1);
     animation->frameCount = 1;
     animation->playing = false;
 }

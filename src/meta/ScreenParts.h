@@ -19,7 +19,7 @@ std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, gl
 std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size, glm::vec4 color);
 // Shows frame `frame` of a sheet picture (held there; limited to the sheet's frames).
 void ShowFrame(Object& picture, int frame);
-// How many frames the picture's texture has (1 when it has none).
+// How many frames the picture's texture has (0 when it has none).
 int FrameCount(const Object& picture);
 void SetTexture(Object& picture, const std::string& texture);
 
