@@ -115,5 +115,12 @@ std::string UsageText()
            "\n"
            "Scenes: 0 main menu, 1 battle, 2 particle test, 3 spell card test, 4 render test,\n"
            "5 settings, 6 how to play, 7 victory, 8 intro, 9 game setup, 10 credits,\n"
-           "11 campaign, 12 campaign victory, 13 statistics.\n";
+           "11 campaign, 12 campaign victory, 13 statistics.\n"
+           "\n"
+           "Battle controls: left click selects a wizard, walks, picks a card and casts;\n"
+           "a right click without dragging backs out of aiming or walking. Esc pauses,\n"
+           "F party mode, C map view. Tab jumps to the next wizard with AP left, 1-9 pick\n"
+           "a card of the selected wizard, Enter ends the turn (or answers the question on\n"
+           "screen). While aiming, hovering a target previews the hit chance, damage or\n"
+           "healing with the tile bonus, statuses and the health left. M shows the CHEAT MENU.\n";
 }

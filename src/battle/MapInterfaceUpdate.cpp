@@ -1,0 +1,199 @@
+#include <algorithm>
+#include <string>
+
+#include "battle/BattleCheats.h"
+#include "battle/BattleHud.h"
+#include "battle/BattlePrompts.h"
+#include "battle/ContextBar.h"
+#include "battle/HandView.h"
+#include "battle/Map.h"
+#include "battle/MapInterface.h"
+#include "battle/OutcomePreview.h"
+#include "engine/Input.h"
+#include "engine/Log.h"
+#include "meta/BattleSetup.h"
+#include "objects/Transform.h"
+#include "render/Text.h"
+#include "spells/Spell.h"
+#include "ui/Bar.h"
+#include "ui/ButtonPrompt.h"
+#include "ui/FloatingTexts.h"
+#include "ui/HudLayout.h"
+#include "ui/Pointer.h"
+#include "ui/SmartButton.h"
+
+namespace {
+constexpr int kKeyEscape = 256;
+constexpr int kKeyF = 70;
+constexpr int kKeyC = 67;
+// Where the bar sits: just above the resting cards while they show, at the bottom edge otherwise.
+constexpr float kBarAboveCards = 286.0f;
+constexpr float kBarAtBottom = 46.0f;
+}  // namespace
+
+void MapInterface::Key(int key)
+{
+    if (key == kKeyEscape) {
+        map.PressEscape();
+        return;
+    }
+    if (map.paused) return;
+    if (key == kKeyF) map.PressPartyKey();
+    if (key == kKeyC) map.PressMapViewKey();
+    Shortcut(battle_shortcuts::ForKey(key));
+}
+
+bool MapInterface::BackOut()
+{
+    if (map.state != Map::kWalkMode && map.state != Map::kAiming) return false;
+    return map.controls.Press("Back");
+}
+
+void MapInterface::Shortcut(battle_shortcuts::Shortcut shortcut)
+{
+    using battle_shortcuts::Action;
+    BattleControls& controls = map.controls;
+    switch (shortcut.action) {
+    case Action::None:
+        break;
+    case Action::Jump:
+        BackOut();
+        controls.Press("Jump");
+        break;
+    case Action::PickCard:
+        if (controls.cardsVisible && controls.selectedWizard) controls.SelectCard(shortcut.card);
+        break;
+    case Action::EndTurn: {
+        // Enter answers the question on screen with its first button ("Ready", "Ready!", "Yes");
+        // otherwise it is the "EndTurn" button, question included.
+        prompts->Sync();
+        if (ButtonPrompt* shown = prompts->Shown()) {
+            if (shown != prompts->unplayable.get() && shown->buttons[0]->onClick) shown->buttons[0]->onClick();
+            break;
+        }
+        BackOut();
+        controls.Press("EndTurn");
+        break;
+    }
+    case Action::BackOut:
+        BackOut();
+        break;
+    }
+}
+
+void MapInterface::Update(float dt)
+{
+    for (int key : input::TakeKeyPresses()) Key(key);
+    if (map.paused) {
+        wasPaused = true;
+        pause->Update(dt);
+        return;
+    }
+    if (wasPaused) {
+        wasPaused = false;
+        pause->OnUnpaused();
+    }
+    UpdatePointer(dt);
+    map.Update(dt);
+    UpdateAfterMap(dt);
+}
+
+void MapInterface::UpdatePointer(float dt)
+{
+    glm::vec2 viewport(static_cast<float>(width), static_cast<float>(height));
+    bool inPlay = !map.mapView && !map.battleOver;
+    // Topmost first: a prompt, the cards, the bar, the HUD panels; then the tiles.
+    prompts->Update(dt);
+    hand->Update(dt, viewport);
+    bar->visible = inPlay;
+    bar->Show(map.controls.buttons);
+    bar->enabled = map.controls.AcceptsPlayerInput();
+    bar->SetCentre({0.0f, -viewport.y * 0.5f + (hand->Shown() ? kBarAboveCards : kBarAtBottom)});
+    bar->Update(dt);
+    if (inPlay) hud->Update(dt);
+    UpdateTiles();
+    const ui::PointerState& pointer = ui::Pointer();
+    if (battle_shortcuts::RightClickThisFrame(rightClick, pointer.rightDown, pointer.cursor) && map.controls.AcceptsPlayerInput())
+        BackOut();
+}
+
+void MapInterface::UpdateTiles()
+{
+    Tile* now = TileUnder(map, ui::CursorWorld());
+    if (now != hovered) {
+        if (hovered) hovered->hovered = false;
+        if (now) now->hovered = true;
+        hovered = now;
+    }
+    map.hoveredTile = hovered;
+    // Only a press nothing above took, on its first frame (one press, one click).
+    if (ui::MouseClaimed() || !ui::TakeNewPress()) return;
+    map.controls.tileEventHandler(hovered);
+}
+
+void MapInterface::UpdateAfterMap(float dt)
+{
+    texts->Update(dt);
+    UpdateAnnouncement();
+    UpdatePreview();
+    UpdateClosing();
+}
+
+void MapInterface::UpdateAnnouncement()
+{
+    const BattleControls& controls = map.controls;
+    if (announcement->sourceText != controls.announcement) {
+        announcement->setText(controls.announcement);
+        std::string line = controls.announcement;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        if (!line.empty()) print("MapInterface: announcement: ", line);
+    }
+    announcement->color = glm::vec4(controls.announcementColour, 1.0f);
+    announcement->setPosition(0.0f, static_cast<float>(height) * 0.5f - 150.0f);
+    announcement->Update(0.0f);
+}
+
+void MapInterface::UpdatePreview()
+{
+    std::string lines;
+    const Wizard* caster = map.controls.selectedWizard;
+    bool aiming = map.state == Map::kAiming && caster && hovered && !map.turns.IsComputerSide(map.turns.currentSide);
+    const Spell* spell = nullptr;
+    if (aiming && caster->selectedCard >= 0 && caster->selectedCard < static_cast<int>(caster->hand.size()))
+        spell = caster->hand[static_cast<std::size_t>(caster->selectedCard)];
+    OutcomePreview outcome;
+    if (spell) outcome = PreviewCast(*spell, *caster, *hovered);
+    for (const std::string& line : outcome.Lines()) lines += (lines.empty() ? "" : "\n") + line;
+    if (preview->sourceText != lines) preview->setText(lines);
+    if (lines.empty()) return;
+    // Beside the cursor, kept on screen.
+    glm::vec2 at = ui::CursorUi() + glm::vec2(28.0f, -20.0f);
+    at.x = std::min(at.x, static_cast<float>(width) * 0.5f - 260.0f);
+    preview->setPosition(at.x, at.y);
+    preview->Update(0.0f);
+    previewBar->maxValue = static_cast<float>(std::max(outcome.maxHealth, 1));
+    previewBar->currentValue = static_cast<float>(outcome.healthAfter);
+    previewBar->SetPosition(at + glm::vec2(90.0f, 30.0f));
+    previewBar->Update(0.0f);
+    if (outcome.maxHealth <= 0) previewBar->currentValue = 0.0f;
+}
+
+void MapInterface::UpdateClosing()
+{
+    if (!map.battleOver) return;
+    int winner = map.winner >= 0 ? map.winner + 1 : 0;
+    std::string text = winner > 0 ? "Player " + std::to_string(winner) + " Wins!" : "Battle Over";
+    if (closingText->sourceText != text) closingText->setText(text);
+    float y = map.controls.closingStarted ? std::min(map.controls.closingPanelY, 0.0f) : -static_cast<float>(height);
+    ui::PlaceSprite(*closingPanel, {0.0f, y}, {static_cast<float>(width) * 0.5f, static_cast<float>(height) * 0.5f});
+    closingText->setPosition(0.0f, y);
+    closingPanel->Update(0.0f);
+    closingText->Update(0.0f);
+    if (!map.controls.exitRequested || victoryRequested) return;
+    // Once: the outcome goes to the victory screens, then the battle leaves.
+    victoryRequested = true;
+    map.controls.exitRequested = false;
+    BattleSetup.winner = map.winner;
+    BattleSetup.turnsUsed = map.turns.round;
+    switchScene(VictoryScene(BattleSetup.campaignMode, false));
+}
