@@ -1,5 +1,6 @@
 #include "meta/MenuSetup.h"
 
+#include "engine/Log.h"
 #include "meta/Config.h"
 #include "meta/Factions.h"
 #include "meta/MapPresets.h"
@@ -238,6 +239,10 @@ void MenuSetup::CarryOut(Request request)
     }
     choices.Start(PlayerProfile);
     SaveProfile();
+    const BattleSetupRecord& s = BattleSetup;
+    print("MenuSetup: Start Game: level ", s.levelName, ", factions ", s.player1Faction, " and ", s.player2Faction,
+          ", computer ", s.cpuEnabled ? DifficultyLabel(s.aiDifficulty) : "off", ", duplication protection ",
+          s.duplicationProtection ? "Y" : "N", ", divine intervention ", s.divineIntervention ? "Y" : "N");
     if (SceneSystem* scenes = SceneSystem::Instance()) scenes->switchTo(kSceneGameMap);
 }
 
