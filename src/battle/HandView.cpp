@@ -4,6 +4,7 @@
 
 #include "battle/Map.h"
 #include "battle/Pathing.h"
+#include "engine/Log.h"
 #include "spells/Spell.h"
 #include "spells/SpellCard.h"
 #include "spells/SpellHand.h"
@@ -90,6 +91,7 @@ void HandView::Rebuild(Wizard* wizard)
         cards.push_back(std::move(card));
     }
     hovered = -1;
+    if (wizard) print("MapInterface: hand shown: ", Count(), " cards");
 }
 
 bool HandView::Update(float dt, glm::vec2 viewport)

@@ -41,7 +41,7 @@ sleep 0.8
 shot after_walk >/dev/null
 # The bar sits above the cards: Pick Up, Walk, Jump, End Turn, 156 pixels each, centred.
 press_at $((cx - 234)) $((cy + 74))
-wait_log "collected|Collected|picked up|Picked up" 5
+wait_log "MapInterface: hand shown: 2 cards" 5
 shot after_pickup >/dev/null
 
 # Cast: key 1 picks the first card (the Cantrip), the enemy at (4, 1) is three tiles away.
