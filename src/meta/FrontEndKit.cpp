@@ -4,13 +4,17 @@
 
 #include "audio/SoundSystem.h"
 #include "engine/Input.h"
+#include "meta/BattleSetup.h"
 #include "meta/Config.h"
 #include "objects/AnchorTransform.h"
 #include "objects/Texture.h"
+#include "render/Background.h"
 #include "render/Mesh.h"
 #include "render/Text.h"
+#include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneSystem.h"
+#include "ui/SmartButton.h"
 
 namespace frontend {
 
@@ -40,6 +44,13 @@ void LeaveScreen()
     else scenes->switchTo(kSceneMenuMain);
 }
 
+bool TakeFirstVisit()
+{
+    const bool first = BattleSetup.firstVisit;
+    BattleSetup.firstVisit = false;
+    return first;
+}
+
 void PlayClick()
 {
     if (UserConfig.sfx) SoundSystem::Instance().Play("Click");
@@ -66,6 +77,34 @@ std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size
     label->setScale(size);
     label->setPosition(at.x, at.y);
     return label;
+}
+
+std::unique_ptr<Background> MakeBackdrop(int style)
+{
+    auto backdrop = std::make_unique<Background>();
+    SetBackdropStyle(*backdrop, style);
+    return backdrop;
+}
+
+void SetBackdropStyle(Background& backdrop, int style)
+{
+    backdrop.setStyle(style);
+    // The backdrop shaders tile by the texture's own size; without it they have nothing to tile by.
+    auto* sprite = backdrop.Get<Texture>();
+    if (sprite && sprite->texture && sprite->texture->width > 0)
+        backdrop.setTextureSize(static_cast<float>(sprite->texture->width), static_cast<float>(sprite->texture->height));
+}
+
+glm::vec2 BackdropSize(int width, int height)
+{
+    return {2.0f * static_cast<float>(width) + 100.0f, 2.0f * static_cast<float>(height) + 100.0f};
+}
+
+std::unique_ptr<SmartButton> MakeBackButton()
+{
+    auto back = std::make_unique<SmartButton>(70.0f, 26.0f, 85.0f, AnchorTransform::kBottomLeft, "Back");
+    back->name = "Back";
+    return back;
 }
 
 void TintPicture(Object& picture, glm::vec4 color)

@@ -4,7 +4,9 @@
 
 #include <glm/glm.hpp>
 
+class Background;
 class Object;
+class SmartButton;
 class Text;
 
 // Small pieces the menu scenes share: keyboard and mouse reads through the game window, the
@@ -24,6 +26,9 @@ bool MouseHeld(int button);
 // command line) goes to the main menu instead.
 void LeaveScreen();
 
+// True on the first call of the run only (the main menu's opening fade), clearing the flag.
+bool TakeFirstVisit();
+
 // "Click", when sound effects are on.
 void PlayClick();
 
@@ -33,6 +38,15 @@ std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, gl
                                     const std::string& program = "static", const std::string& mesh = "SquareMesh");
 // An interface text at `at`, letters `size` units tall.
 std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size, glm::vec4 color = kDarkInk);
+// A screen-filling backdrop of the given style (Background::kWood ...), its texture tiled at its
+// own size. SetBackdropStyle changes the style of one already made.
+std::unique_ptr<Background> MakeBackdrop(int style);
+void SetBackdropStyle(Background& backdrop, int style);
+// The backdrop covering a window of that size, with room to spare.
+glm::vec2 BackdropSize(int width, int height);
+
+// The "Back" button of the screens opened over the menu, near the bottom-left corner.
+std::unique_ptr<SmartButton> MakeBackButton();
 // Gives every vertex of the picture's mesh the colour (fades).
 void TintPicture(Object& picture, glm::vec4 color);
 

@@ -10,6 +10,7 @@
 #include "scenes/ClearScreen.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneSystem.h"
+#include "ui/Pointer.h"
 
 namespace {
 struct Card {
@@ -53,7 +54,7 @@ bool Intro::SkipRequested()
     bool space = frontend::KeyTapped(GLFW_KEY_SPACE);
     bool enter = frontend::KeyTapped(GLFW_KEY_ENTER);
     input.keyTapped = escape || space || enter;
-    return IntroWantsSkip(input, pressLatch);
+    return IntroWantsSkip(input, ui::Pointer().pressLatched);
 }
 
 void Intro::Update(float dt)

@@ -29,5 +29,4 @@ private:
     IntroTimeline timeline;
     std::array<std::unique_ptr<Object>, IntroTimeline::kCards> logos;
     std::unique_ptr<Text> notice;
-    bool pressLatch = true;  // a press still held from before the intro skips nothing
 };

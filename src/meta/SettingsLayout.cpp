@@ -48,9 +48,9 @@ void EachEntry(const json::Value& root, const char* key, Read read)
 SettingsLayout BuiltInSettingsLayout()
 {
     SettingsLayout layout;
-    layout.panelPositions["title_panel"] = {"ANCHOR_TOP_CENTER", 0.86f};
-    layout.panelPositions["settings_panel"] = {"ANCHOR_BOTTOM_CENTER", 0.15f};
-    layout.panelScales["title_panel"] = {230.0f, 44.0f};
+    layout.panelPositions["title_panel"] = {"ANCHOR_TOP_CENTER", 86.0f};
+    layout.panelPositions["settings_panel"] = {"ANCHOR_BOTTOM_CENTER", 15.0f};
+    layout.panelScales["title_panel"] = {150.0f, 30.0f};
     layout.panelScales["settings_panel"] = {400.0f, 290.0f};
     layout.textPositions["Settings"] = {0.0f, 310.0f};
     layout.textFontSizes["Settings"] = 44.0f;

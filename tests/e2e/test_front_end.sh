@@ -32,7 +32,7 @@ wait_scene() {
 # Screen pixels of an interface point (origin at the window centre, y up); the window sits at the
 # top left of the X screen.
 px() { echo $(($(window_width) / 2 + $1)); }
-py() { echo $(($(window_height) / 2 - $2)); }
+py() { echo $(($(window_height) / 2 - $1)); }
 window_width() { xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[1] }'; }
 window_height() { xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }'; }
 window_x() { xdotool getwindowgeometry "$window" | awk '/Position/ { split($2, p, ","); print p[1] }'; }
@@ -73,7 +73,8 @@ window=$(wait_window)
 wait_scene Intro
 sleep 0.5
 keep_shot intro
-[[ "$(pixel "$(shot intro)" 20 20)" == "255,255,255" ]] || fail "the intro is not on white"
+corner=$(pixel "$(shot intro)" $(($(window_x) + 20)) $(($(window_y) + 20)))
+[[ "$corner" == "255,255,255" ]] || fail "the intro is not on white: $corner"
 for _ in 1 2 3; do
   xdotool key space
   sleep 0.3
