@@ -1,7 +1,6 @@
 #include "meta/MenuCodex.h"
 
 #include <iostream>
-#include <set>
 
 #include "engine/Log.h"
 #include "meta/FrontEndKit.h"
@@ -22,13 +21,6 @@ constexpr glm::vec2 kPageAt{304.0f, -50.0f};
 constexpr glm::vec2 kPageHalf{240.0f, 256.0f};
 const char* const kEntryNames[GuideBook::kButtons] = {"Button One", "Button Two",  "Button Three",
                                                       "Button Four", "Button Five", "Button Six"};
-
-// Pages are registered once per run: a later visit finds them in the texture library.
-std::set<std::string>& RegisteredPictures()
-{
-    static std::set<std::string> names;
-    return names;
-}
 
 }  // namespace
 
@@ -106,7 +98,8 @@ void MenuCodex::RegisterPictures()
     for (const GuideChapter& chapter : book.Chapters())
         for (const GuideEntry& entry : chapter.entries) {
             std::string name = kGuidePicturePrefix + entry.link;
-            if (RegisteredPictures().insert(name).second) library->add_texture(name, false, 1, 1, false);
+            // Registered once per run: a later visit finds the page in the library.
+            if (!library->find(name)) library->add_texture(name, false, 1, 1, false);
         }
 }
 

@@ -30,6 +30,9 @@ public:
     void OnSettingChanged() override;
     void OnFocus(bool focused) override;
 
+    // The reset button's message ("" until it is pressed).
+    const std::string& Message() const { return resetState.Message(); }
+
 private:
     void BuildCounters();
     void BuildFavourites();

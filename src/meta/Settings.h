@@ -30,6 +30,9 @@ public:
     void Unload() override;
     void OnResize(int width, int height) override;
 
+    const Slider* ResolutionSlider() const { return resolution.get(); }
+    const Slider* SensitivitySlider() const { return sensitivity.get(); }
+
 private:
     void BuildPanels();
     void BuildRows();

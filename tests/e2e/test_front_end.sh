@@ -15,9 +15,9 @@ value() {
   python3 -c 'import json, sys; print(json.dumps(json.load(open(sys.argv[1]))[sys.argv[2]]))' "$1" "$2"
 }
 
-# The scene named in the latest trace line.
+# The scene named in the latest complete trace line (the last line may still be being written).
 scene_now() {
-  tail -n 40 "$build/Log.txt" 2>/dev/null | grep -a "Current Scene: " | tail -n1 | sed 's/.*Current Scene: //'
+  tail -n 40 "$build/Log.txt" 2>/dev/null | head -n -1 | grep -a "Current Scene: " | tail -n1 | sed 's/.*Current Scene: //'
 }
 
 wait_scene() {
