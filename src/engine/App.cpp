@@ -27,6 +27,7 @@
 #include "engine/Window.h"
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
+#include "meta/SetupHook.h"
 #include "scenes/SceneSystem.h"
 
 namespace {
@@ -108,7 +109,7 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
 
-int RunGame(const Options& options)
+int RunGame(const Options& options, const std::string& startSetup)
 {
     if (!glfwInit()) return -1;
     GLFWwindow* window = CreateGameWindow();
@@ -118,10 +119,15 @@ int RunGame(const Options& options)
     }
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
+    // Loading reset the battle set-up record; the test hook fills it before any scene reads it.
+    if (!startSetup.empty()) ApplySetupHook(startSetup, BattleSetup);
     ConnectBattleSetupToRenderer();
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    // The widgets read the mouse once per frame; a click pressed and released between two frames
+    // is still seen as pressed once.
+    glfwSetInputMode(window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     input::InstallEarlyCallbacks(window);
     glfwMakeContextCurrent(window);
     input::InstallContextCallbacks(window);
@@ -170,6 +176,11 @@ int RunApp(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
+    const StartSetup startSetup = CombineStartSetup(options.level, options.setup);
+    if (!startSetup.error.empty() && !options.help && !options.version) {
+        std::cerr << "primalites: " << startSetup.error << "\nTry 'primalites --help'.\n";
+        return 2;
+    }
     if (options.help) {
         std::cout << UsageText();
         return 0;
@@ -182,5 +193,5 @@ int RunApp(int argc, char** argv)
     if (options.checkData) return datacheck::RunAll() > 0 ? 1 : 0;
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
-    return RunGame(options);
+    return RunGame(options, startSetup.text);
 }

@@ -1,9 +1,12 @@
 #include "scenes/SceneList.h"
 
 #include "meta/Credits.h"
+#include "meta/GameCampaignVictory.h"
+#include "meta/GameVictory.h"
 #include "meta/Intro.h"
 #include "meta/MenuCodex.h"
 #include "meta/MenuMain.h"
+#include "meta/MenuSetup.h"
 #include "meta/MenuStats.h"
 #include "meta/Settings.h"
 #include "scenes/Level2.h"
@@ -28,12 +31,12 @@ std::vector<std::unique_ptr<Scene>> BuildSceneList()
     scenes.push_back(std::make_unique<Level2>());
     scenes.push_back(std::make_unique<Settings>());
     scenes.push_back(std::make_unique<MenuCodex>());
-    scenes.push_back(Placeholder("GameVictory", 0.35f, 0.28f, 0.05f));
+    scenes.push_back(std::make_unique<GameVictory>());
     scenes.push_back(std::make_unique<Intro>());
-    scenes.push_back(Placeholder("MenuSetup", 0.12f, 0.20f, 0.12f));
+    scenes.push_back(std::make_unique<MenuSetup>());
     scenes.push_back(std::make_unique<Credits>());
     scenes.push_back(Placeholder("MenuCampaign", 0.20f, 0.26f, 0.16f));
-    scenes.push_back(Placeholder("GameCampaignVictory", 0.32f, 0.22f, 0.08f));
+    scenes.push_back(std::make_unique<GameCampaignVictory>());
     scenes.push_back(std::make_unique<MenuStats>());
     return scenes;
 }
