@@ -65,8 +65,9 @@ std::unique_ptr<Object> IslandTile(const char* biome, int column, int row)
 {
     auto tile = std::make_unique<Object>();
     auto* placement = new Transform();
-    placement->setPosition(64.0f * static_cast<float>(column), -64.0f * static_cast<float>(row));
-    placement->setScale(32.0f, 32.0f);
+    // Tiles drawn at twice their battle size: a quarter of the sprites fill the screen.
+    placement->setPosition(128.0f * static_cast<float>(column), -128.0f * static_cast<float>(row));
+    placement->setScale(64.0f, 64.0f);
     tile->AddComponent(placement);
     auto* sprite = new Texture("SquareMesh", biome);
     sprite->program = "basic";
@@ -113,8 +114,8 @@ const char* HudShowcase::PageName(int shown)
 void HudShowcase::BuildIsland()
 {
     const char* const biomes[] = {"Grass_Tile", "Fire_Tile", "Water_Tile", "Earth_Tile", "Wind_Tile", "Aether_Tile", "Sand_Tile"};
-    for (int row = -6; row <= 6; ++row)
-        for (int column = -10; column <= 10; ++column)
+    for (int row = -3; row <= 3; ++row)
+        for (int column = -5; column <= 5; ++column)
             island.push_back(IslandTile(biomes[(column * column + 3 * row * row + column * row + 70) % 7], column, row));
 }
 
@@ -256,7 +257,7 @@ void HudShowcase::UpdateHud(float dt)
         // Three texts at one spot appear half a second apart.
         floating->Add("Burned: -5 HP", glm::vec2(128.0f, 0.0f), 2.5f, 20.0f, FloatingTextLayer::kRed);
         floating->Add("Confused!", glm::vec2(128.0f, 0.0f), 2.5f, 20.0f, FloatingTextLayer::kYellow);
-        floating->Add("+4", glm::vec2(-192.0f, 64.0f), 2.5f, 30.0f, FloatingTextLayer::kGreen);
+        floating->Add("+4", glm::vec2(-256.0f, 128.0f), 2.5f, 30.0f, FloatingTextLayer::kGreen);
     }
     floating->Update(dt);
 }
