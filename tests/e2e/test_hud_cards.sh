@@ -86,7 +86,7 @@ raised=$(shot hud_hand7_hover)
 more_than "$(share "$raised" 600 539 80 7 "$paper")" 0.5 || fail "the hovered card did not rise"
 more_than 0.2 "$(share "$seven" 600 539 80 7 "$paper")" || fail "a card stood that high before hovering"
 click 0 -330
-wait_log "SpellCardTest: Selected card: Gale"
+wait_log "SpellCardTest: Selected card: Gust"
 
 # ---- Paused: the book covers the battle; its buttons answer ------------------------------------
 page "HUD paused"
