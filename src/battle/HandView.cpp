@@ -13,23 +13,6 @@ HandView::HandView(Map& owner) : map(owner) {}
 
 HandView::~HandView() = default;
 
-CardSpell HandView::ToCardSpell(const Spell& spell)
-{
-    CardSpell card;
-    card.name = spell.name;
-    card.description = spell.description;
-    card.flavor = spell.flavor;
-    card.element = static_cast<int>(spell.element);
-    card.cost = spell.cost;
-    card.range = spell.range;
-    card.size = spell.size;
-    card.hitChance = spell.hitChance;
-    card.enemyDamageTotal = spell.enemyDamageTotal;
-    card.createArea = spell.createArea;
-    card.createsObjects = spell.createsObjects;
-    return card;
-}
-
 CardHolder HandView::HolderOf(const Wizard* wizard)
 {
     CardHolder holder;
@@ -81,7 +64,7 @@ void HandView::Rebuild(Wizard* wizard)
             cards.push_back(std::move(kept[at]));
             continue;
         }
-        auto card = std::make_unique<SpellCard>(ToCardSpell(*spell));
+        auto card = std::make_unique<SpellCard>(*spell);
         card->showStats = true;
         if (sameHolder) {
             card->MarkReceived();

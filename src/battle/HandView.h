@@ -28,7 +28,6 @@ public:
     SpellCard* Card(int index) const;
     // Whether any tile in the caster's reach is a target of the spell (what marking would show).
     static bool Castable(const Map& map, const Wizard& caster, const Spell& spell);
-    static CardSpell ToCardSpell(const Spell& spell);
     static CardHolder HolderOf(const Wizard* wizard);
 
 private:
