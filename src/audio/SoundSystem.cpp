@@ -60,8 +60,16 @@ void SoundSystem::Init()
 
 void SoundSystem::Update(float)
 {
-    if (!Audible()) return;
-    if (system->Update() != audio::kOk) print("Error: Failed to update FMOD System");
+    if (Audible()) ReportUpdate(system->Update());
+}
+
+void SoundSystem::ReportUpdate(audio::Result result)
+{
+    // A lost device (unplugged headphones) fails every frame until it comes back: one line per
+    // outage, not sixty a second.
+    bool failed = result != audio::kOk;
+    if (failed && !updateFailing) print("Error: Failed to update FMOD System");
+    updateFailing = failed;
 }
 
 bool SoundSystem::LoadAudioAssets(const std::string& path)
@@ -120,15 +128,14 @@ void SoundSystem::StartChannel(const std::string& name, audio::Sound* sound)
 
 void SoundSystem::Play(const std::string& name)
 {
-    if (!Audible()) return;
-    if (audio::Sound* sound = FindSound(name)) StartChannel(name, sound);
+    audio::Sound* sound = FindSound(name);
+    if (sound && Audible()) StartChannel(name, sound);
 }
 
 void SoundSystem::PlayLooped(const std::string& name)
 {
-    if (!Audible()) return;
     audio::Sound* sound = FindSound(name);
-    if (!sound) return;
+    if (!sound || !Audible()) return;
     if (sound->SetMode(audio::kModeLoopNormal) != audio::kOk) {
         print("Error: Failed to set sound to loop ", name);
         return;
@@ -138,7 +145,11 @@ void SoundSystem::PlayLooped(const std::string& name)
 
 void SoundSystem::SetPaused(const std::string& name, bool paused)
 {
-    if (!Audible()) return;
+    if (!Audible()) {
+        // Nothing was ever played without a device: only an unknown name is worth a line.
+        if (!sounds.contains(name)) print("Error: Sound ", name, " not found.");
+        return;
+    }
     auto found = channels.find(name);
     if (found == channels.end()) {
         print("Error: Sound ", name, " not found.");
@@ -153,33 +164,39 @@ void SoundSystem::SetPaused(const std::string& name, bool paused)
     }
 }
 
-void SoundSystem::Stop(const std::string& name)
+const audio::Channel* SoundSystem::ControlledChannel(const std::string& name)
 {
-    if (!Audible()) return;
+    if (!Audible()) {
+        // Nothing was ever played without a device: only an unknown name is worth a line.
+        if (!sounds.contains(name)) print("Error: Sound not found or not playing: ", name);
+        return nullptr;
+    }
     auto found = channels.find(name);
     if (found == channels.end() || !found->second) {
         print("Error: Sound not found or not playing: ", name);
-        return;
+        return nullptr;
     }
-    if (system->Stop(found->second) != audio::kOk) print("Error: Failed to stop sound ", name);
+    return &found->second;
+}
+
+void SoundSystem::Stop(const std::string& name)
+{
+    const audio::Channel* channel = ControlledChannel(name);
+    if (channel && system->Stop(*channel) != audio::kOk) print("Error: Failed to stop sound ", name);
 }
 
 void SoundSystem::SetVolume(const std::string& name, float volume)
 {
-    if (!Audible()) return;
-    auto found = channels.find(name);
-    if (found == channels.end() || !found->second) {
-        print("Error: Sound not found or not playing: ", name);
-        return;
-    }
+    const audio::Channel* channel = ControlledChannel(name);
+    if (!channel) return;
     float before = 1.0f;
-    if (system->GetVolume(found->second, before) != audio::kOk) {
+    if (system->GetVolume(*channel, before) != audio::kOk) {
         print("Error: Failed to get volume for sound ", name);
         return;
     }
-    if (system->SetVolume(found->second, volume) != audio::kOk) {
+    if (system->SetVolume(*channel, volume) != audio::kOk) {
         print("Error: Failed to set volume for sound ", name);
-        system->SetVolume(found->second, before);
+        system->SetVolume(*channel, before);
     }
 }
 

@@ -54,18 +54,24 @@ public:
     // For tests and tools: the channel recorded for a name (null when none) and the shared layer.
     audio::Channel ChannelOf(const std::string& name) const;
     const std::shared_ptr<audio::AudioLayer>& Layer() const { return system; }
-    // True when sound reaches an output device; without one every call above is a silent no-op.
+    // True when sound reaches an output device. Without one nothing plays, but names are still
+    // looked up, so an unknown name is reported on every machine.
     bool Audible() const { return system && system->Ready(); }
+    // What Update does with the layer's answer: a failure is reported once until an update succeeds.
+    void ReportUpdate(audio::Result result);
 
     friend std::unique_ptr<System> CreateSoundSystem();
 
 private:
     void StartChannel(const std::string& name, audio::Sound* sound);
+    // The channel Stop/SetVolume act on, or nullptr once the reason was logged.
+    const audio::Channel* ControlledChannel(const std::string& name);
 
     std::string deviceName;
     std::shared_ptr<audio::AudioLayer> system;
     std::unordered_map<std::string, audio::Sound*, audio::NameHash> sounds;
     std::unordered_map<std::string, audio::Channel, audio::NameHash> channels;
+    bool updateFailing = false;
 };
 
 // Hands the global instance over to the engine's system list (called once at start-up).

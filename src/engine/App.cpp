@@ -85,12 +85,14 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
 {
     glfwPollEvents();
     SceneSystem* scenes = SceneSystem::Instance();
+    long changesBefore = scenes ? scenes->changeCount() : 0;
     input::ScrollCameraByKeys(scenes ? scenes->camera() : nullptr);
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
     ImGui::NewFrame();
-    float dt = clock.Tick(glfwGetTime());
-    float fps = 1.0f / dt;
+    FrameClock::Frame frame = clock.Tick(glfwGetTime());
+    float dt = frame.dt;
+    float fps = 1.0f / frame.measured;
     print("Main: FPS: ", fps);
     int first = glfwGetKey(window, GLFW_KEY_L);
     int second = glfwGetKey(window, GLFW_KEY_L);
@@ -102,6 +104,8 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     glfwSwapBuffers(window);
+    // A scene change loaded its content inside this frame: that time is not the next frame's.
+    if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
 
 int RunGame(const Options& options)
@@ -140,6 +144,7 @@ int RunGame(const Options& options)
     input::InstallCloseCallback(window);
 
     FrameClock clock;
+    clock.Restart(glfwGetTime());
     long frames = 0;
     while (engine.running) {
         RunFrame(window, clock);

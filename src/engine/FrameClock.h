@@ -1,17 +1,32 @@
 #pragma once
+#include <algorithm>
 
-// Frame timing: the time since the previous frame, with no cap, smoothing or fixed step. The
-// first frame's dt is the time since the clock started (last begins at 0).
+// Frame timing. The measured time since the previous frame feeds the FPS line and overlay; the
+// systems get it capped, so a stalled frame or a slow load never throws glides, physics and
+// particles past their ends in one step.
 class FrameClock {
 public:
-    // `now` in seconds since start-up; returns the frame's dt in seconds. The difference is taken
-    // in double: after a few hours a float clock is too coarse for frame-sized steps.
-    float Tick(double now)
+    // Longest step handed to the game's updates, in seconds.
+    static constexpr float kMaxStep = 0.1f;
+
+    struct Frame {
+        float measured = 0.0f;  // seconds since the previous tick, as measured
+        float dt = 0.0f;        // the same, clamped to [0, kMaxStep]
+    };
+
+    // `now` in seconds since start-up. The difference is taken in double: after a few hours a
+    // float clock is too coarse for frame-sized steps.
+    Frame Tick(double now)
     {
-        float dt = static_cast<float>(now - last);
+        Frame frame;
+        frame.measured = static_cast<float>(now - last);
+        frame.dt = std::clamp(frame.measured, 0.0f, kMaxStep);
         last = now;
-        return dt;
+        return frame;
     }
+
+    // Counts the next frame from `now`: start-up and scene loads never become a frame.
+    void Restart(double now) { last = now; }
 
 private:
     double last = 0.0;

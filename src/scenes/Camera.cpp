@@ -128,7 +128,8 @@ void Camera::updateGlide(float dt)
         break;
     }
     case kEase: {
-        float f = 3.0f * dt;
+        // At most 1: a long frame lands on the target instead of flying past it.
+        float f = std::clamp(3.0f * dt, 0.0f, 1.0f);
         pos = goal * f + pos * (1.0f - f);
         break;
     }

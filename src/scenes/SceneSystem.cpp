@@ -13,9 +13,23 @@
 
 namespace {
 SceneSystem* instance = nullptr;
-}
 
-SceneSystem::SceneSystem() : System("Scene"), firstScene(kSceneIntro)
+// Changes followed one after another before the chain is judged endless.
+constexpr int kMaxChainedChanges = 8;
+
+std::string Describe(const SceneRequest& request)
+{
+    switch (request.kind) {
+    case SceneRequest::Kind::Switch: return "switch to scene " + std::to_string(request.index);
+    case SceneRequest::Kind::Push: return "push of scene " + std::to_string(request.index);
+    case SceneRequest::Kind::Pop: return "pop of the overlay";
+    case SceneRequest::Kind::Restart: return "restart of scene " + std::to_string(request.index);
+    }
+    return "scene change";
+}
+}  // namespace
+
+SceneSystem::SceneSystem() : System("Scene"), firstScene(kSceneIntro), saveProfile([] { SaveProfile(); })
 {
     instance = this;
     // Settings changes reach the scenes through the configuration's hook.
@@ -24,8 +38,8 @@ SceneSystem::SceneSystem() : System("Scene"), firstScene(kSceneIntro)
 
 SceneSystem::~SceneSystem()
 {
-    // Scenes go from the last index to the first.
-    while (!scenes.empty()) scenes.pop_back();
+    // Scenes go from the last index to the first, before the camera and libraries they use.
+    DestroyScenes();
     if (instance == this) {
         instance = nullptr;
         SetSettingChangedHook(nullptr);
@@ -54,7 +68,8 @@ void SceneSystem::InitWith(std::vector<std::unique_ptr<Scene>> list, int first)
     currentScene = nullptr;
     suspended = -1;
     overlay = false;
-    if (sceneAt(first)) Enter(first);
+    pending.reset();
+    if (sceneAt(first)) Guarded([&] { Enter(first); });
 }
 
 void SceneSystem::CreateRenderLibraries()
@@ -91,28 +106,51 @@ void SceneSystem::Enter(int index)
     currentScene->Enter();
 }
 
+void SceneSystem::Leave(Scene* scene)
+{
+    scene->Exit();
+    scene->Unload();
+}
+
+template <typename Callbacks>
+void SceneSystem::Guarded(Callbacks&& callbacks)
+{
+    ++callbackDepth;
+    callbacks();
+    --callbackDepth;
+    if (callbackDepth == 0) ApplyPending();
+}
+
 void SceneSystem::Update(float dt)
 {
     print("SceneSystem: Update");
     if (currentScene) print("Current Scene: ", currentScene->name);
     if (cam) cam->update(dt);
-    if (currentScene) currentScene->Update(dt);
+    if (currentScene) Guarded([&] { currentScene->Update(dt); });
 }
 
 void SceneSystem::Render()
 {
     print("SceneSystem: Render");
-    if (currentScene) currentScene->Render();
+    if (currentScene) Guarded([&] { currentScene->Render(); });
 }
 
 void SceneSystem::Exit()
 {
     print("SceneSystem: Exit");
+    pending.reset();
+    // The scenes go first, last index first and without Exit/Unload: their objects point into
+    // the camera and the libraries, which must outlive them.
+    DestroyScenes();
     cam.reset();
     ReleaseRenderLibraries();
-    while (!scenes.empty()) scenes.pop_back();
+}
+
+void SceneSystem::DestroyScenes()
+{
     currentScene = nullptr;
     suspended = -1;
+    while (!scenes.empty()) scenes.pop_back();
 }
 
 Scene* SceneSystem::sceneAt(int index) const
@@ -134,20 +172,7 @@ bool SceneSystem::switchTo(int index)
         print("Scene System: no scene at index ", index);
         return false;
     }
-    SaveProfile();
-    if (Scene* under = sceneAt(suspended)) {
-        under->Exit();
-        under->Unload();
-    }
-    suspended = -1;
-    if (currentScene) {
-        if (cam) cam->reset();
-        currentScene->Exit();
-        currentScene->Unload();
-        print("Scene System: Switiching to Level", index);
-        Enter(index);
-    }
-    overlay = false;
+    Request({SceneRequest::Kind::Switch, index});
     return true;
 }
 
@@ -157,27 +182,117 @@ bool SceneSystem::pushScene(int index)
         print("Scene System: no scene at index ", index);
         return false;
     }
-    if (!currentScene) {
-        overlay = true;
-        return true;
-    }
-    if (cam) cam->reset();
-    suspended = indexOf(currentScene);
-    Enter(index);
-    overlay = true;
+    if (!PushAllowed(index)) return false;
+    Request({SceneRequest::Kind::Push, index});
     return true;
 }
 
 void SceneSystem::popScene()
 {
+    Request({SceneRequest::Kind::Pop, suspended});
+}
+
+void SceneSystem::RestartCurrent()
+{
+    if (currentScene) Request({SceneRequest::Kind::Restart, indexOf(currentScene)});
+}
+
+bool SceneSystem::PushAllowed(int index) const
+{
+    if (currentScene && indexOf(currentScene) == index) {
+        print("Scene System: refused to push scene ", index, ": it is the current scene");
+        return false;
+    }
+    if (suspended != -1) {
+        print("Scene System: refused to push scene ", index, ": an overlay is already up over scene ", suspended);
+        return false;
+    }
+    return true;
+}
+
+void SceneSystem::Request(SceneRequest request)
+{
+    if (pending)
+        print("Scene System: ", Describe(request), " replaces the pending ", Describe(*pending));
+    pending = request;
+    if (callbackDepth == 0) ApplyPending();
+}
+
+void SceneSystem::ApplyPending()
+{
+    // A scene being entered may ask for another change from its Load/Init/Enter; that one is
+    // carried out next, but a chain that never settles (a scene that leaves itself on entry) is cut.
+    for (int carried = 0; pending; ++carried) {
+        if (carried == kMaxChainedChanges) {
+            print("Scene System: too many scene changes in a row; dropped the ", Describe(*pending));
+            pending.reset();
+            return;
+        }
+        SceneRequest request = *pending;
+        pending.reset();
+        ++callbackDepth;
+        Carry(request);
+        --callbackDepth;
+        ++changesCarried;
+    }
+}
+
+void SceneSystem::Carry(const SceneRequest& request)
+{
+    switch (request.kind) {
+    case SceneRequest::Kind::Switch: CarrySwitch(request.index); break;
+    case SceneRequest::Kind::Push: CarryPush(request.index); break;
+    case SceneRequest::Kind::Pop: CarryPop(); break;
+    case SceneRequest::Kind::Restart: CarryRestart(); break;
+    }
+}
+
+void SceneSystem::CarrySwitch(int index)
+{
+    if (saveProfile) saveProfile();
+    if (Scene* under = sceneAt(suspended)) Leave(under);
+    suspended = -1;
+    if (currentScene) {
+        if (cam) cam->reset();
+        Leave(currentScene);
+        print("Scene System: Switiching to Level", index);
+        Enter(index);
+    }
+    overlay = false;
+}
+
+void SceneSystem::CarryPush(int index)
+{
+    if (!currentScene) {
+        overlay = true;
+        return;
+    }
+    if (cam) cam->reset();
+    suspended = indexOf(currentScene);
+    Enter(index);
+    overlay = true;
+}
+
+void SceneSystem::CarryPop()
+{
     if (currentScene && suspended != -1) {
-        currentScene->Exit();
-        currentScene->Unload();
+        Leave(currentScene);
         if (cam) cam->reset();
         currentScene = sceneAt(suspended);
         suspended = -1;
     }
     overlay = false;
+}
+
+void SceneSystem::CarryRestart()
+{
+    if (!currentScene) return;
+    int index = indexOf(currentScene);
+    if (saveProfile) saveProfile();
+    if (cam) cam->reset();
+    Leave(currentScene);
+    print("Scene System: Switiching to Level", index);
+    Enter(index);
 }
 
 void SceneSystem::Resize(int w, int h)
@@ -190,24 +305,32 @@ void SceneSystem::Resize(int w, int h)
         cam->dirty = true;
         cam->cancelGlide = true;
     }
-    if (currentScene) currentScene->OnResize(w, h);
-    if (Scene* under = suspendedScene()) under->OnResize(w, h);
+    Guarded([&] {
+        if (currentScene) currentScene->OnResize(w, h);
+        if (Scene* under = suspendedScene()) under->OnResize(w, h);
+    });
 }
 
 void SceneSystem::NotifyFocus(bool focused)
 {
-    if (currentScene) currentScene->OnFocus(focused);
-    if (Scene* under = suspendedScene()) under->OnFocus(focused);
+    Guarded([&] {
+        if (currentScene) currentScene->OnFocus(focused);
+        if (Scene* under = suspendedScene()) under->OnFocus(focused);
+    });
 }
 
 void SceneSystem::NotifyIconify(bool iconified)
 {
-    if (currentScene) currentScene->OnIconify(iconified);
-    if (Scene* under = suspendedScene()) under->OnIconify(iconified);
+    Guarded([&] {
+        if (currentScene) currentScene->OnIconify(iconified);
+        if (Scene* under = suspendedScene()) under->OnIconify(iconified);
+    });
 }
 
 void SceneSystem::NotifySettingChanged()
 {
-    if (currentScene) currentScene->OnSettingChanged();
-    if (Scene* under = suspendedScene()) under->OnSettingChanged();
+    Guarded([&] {
+        if (currentScene) currentScene->OnSettingChanged();
+        if (Scene* under = suspendedScene()) under->OnSettingChanged();
+    });
 }

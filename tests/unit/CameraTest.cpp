@@ -52,6 +52,8 @@ TEST(Camera, GlideModesApproachTheTarget)
     ease.pushTarget(100.0f, 0.0f, Camera::kEase, false);
     ease.update(0.1f);
     EXPECT_NEAR(ease.position.x, 30.0f, 1e-4);
+    ease.update(1.0f);  // a long frame lands on the target instead of passing it
+    EXPECT_FLOAT_EQ(ease.position.x, 100.0f);
 
     Camera snap;
     snap.pushTarget(40.0f, -40.0f, Camera::kSnap, false);

@@ -240,7 +240,7 @@ TEST_F(SoundSystemTest, StaleChannelsInOneTableDoNotReachAnothersSound)
     for (const auto& line : log->Lines()) EXPECT_EQ(line.find("Failed to play"), std::string::npos) << line;
 }
 
-TEST_F(SoundSystemTest, NoDeviceMeansSilenceNotErrors)
+TEST_F(SoundSystemTest, NoDeviceKeepsKnownNamesSilent)
 {
     WriteStandardAssets();
     SoundSystem sounds("No Such Sound Card");
@@ -253,9 +253,39 @@ TEST_F(SoundSystemTest, NoDeviceMeansSilenceNotErrors)
     sounds.SetVolume("Music", 0.1f);
     sounds.SetPaused("Music", true);
     sounds.Stop("Music");
-    sounds.Play("Unknown");
     sounds.Update(0.016f);
-    EXPECT_EQ(log->Count(), before) << "every call after a failed start is a silent no-op";
+    EXPECT_EQ(log->Count(), before) << "nothing was played, so a known name has nothing to report";
+}
+
+TEST_F(SoundSystemTest, NoDeviceStillReportsUnknownNames)
+{
+    WriteStandardAssets();
+    SoundSystem sounds("No Such Sound Card");
+    sounds.Init();
+    ASSERT_FALSE(sounds.Audible());
+    sounds.Play("Clik");
+    sounds.PlayLooped("MenuMusik");
+    sounds.SetPaused("Nope", true);
+    sounds.Stop("Never_Played");
+    sounds.SetVolume("Never_Played", 0.5f);
+    EXPECT_TRUE(log->Has("Error: Sound not found: Clik"));
+    EXPECT_TRUE(log->Has("Error: Sound not found: MenuMusik"));
+    EXPECT_TRUE(log->Has("Error: Sound Nope not found."));
+    EXPECT_EQ(log->Lines().back(), "Error: Sound not found or not playing: Never_Played");
+    EXPECT_EQ(log->Lines()[log->Lines().size() - 2], "Error: Sound not found or not playing: Never_Played");
+}
+
+TEST_F(SoundSystemTest, LostDeviceIsReportedOncePerOutage)
+{
+    WriteStandardAssets();
+    SoundSystem sounds;
+    std::size_t before = log->Count();
+    for (int frame = 0; frame < 100; ++frame) sounds.ReportUpdate(audio::kErrDevice);
+    EXPECT_EQ(log->Count(), before + 1);
+    EXPECT_EQ(log->Lines().back(), "Error: Failed to update FMOD System");
+    sounds.ReportUpdate(audio::kOk);
+    sounds.ReportUpdate(audio::kErrDevice);
+    EXPECT_EQ(log->Count(), before + 2) << "a second outage is a new line";
 }
 
 TEST_F(SoundSystemTest, GlobalInstanceIsTheEngineSystem)
