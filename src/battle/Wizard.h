@@ -69,7 +69,7 @@ public:
     std::int32_t logicalColumn;
     std::int32_t logicalRow;
     std::int32_t side;
-    std::int32_t facing = 1;
+    std::int32_t facing = 0;
     std::int32_t health;
     std::int32_t maxHealth;
     std::int32_t ap = kMaxAp;

@@ -119,6 +119,7 @@ int RunGame(const Options& options)
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
     ConnectBattleSetupToRenderer();
+    if (options.level) BattleSetup.levelName = *options.level;
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);

@@ -63,6 +63,13 @@ struct Parser {
         if (arg == "--level") {
             std::string name;
             if (!Value(arg, name)) return false;
+            // The name becomes a file path: only 1-64 letters, digits and underscores.
+            bool safe = !name.empty() && name.size() <= 64 &&
+                        name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") == std::string::npos;
+            if (!safe) {
+                result.error = "bad value for --level: '" + name + "' (expected 1 to 64 letters, digits or underscores)";
+                return false;
+            }
             o.level = name;
             return true;
         }
