@@ -1,6 +1,7 @@
 #include "battle/ScriptedPlayer.h"
 
 #include <climits>
+#include <vector>
 
 #include "battle/BattleHarness.h"
 #include "battle/Pathing.h"
@@ -15,12 +16,30 @@ Wizard* FirstReady(Map& map)
     return nullptr;
 }
 
-int DistanceToNearestEnemy(const Map& map, const Tile* from, int side)
+// Steps from every cell to the nearest living enemy over walkable ground (holes and blocking
+// objects go round), so a side finds its way across islands with gaps.
+std::vector<int> StepsToEnemies(Map& map, int side)
 {
-    int best = INT_MAX;
-    for (const auto& enemy : map.wizards)
-        if (enemy->side != side && enemy->Alive()) best = std::min(best, distanceBetweenTiles(from, enemy->tile));
-    return best;
+    std::vector<int> steps(map.grid.size(), INT_MAX);
+    std::vector<Tile*> queue;
+    for (auto& enemy : map.wizards) {
+        if (enemy->side == side || !enemy->Alive()) continue;
+        steps[static_cast<std::size_t>(enemy->tile->row * map.width + enemy->tile->column)] = 0;
+        queue.push_back(enemy->tile);
+    }
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        Tile* around[4];
+        int n = Neighbours(map, *queue[i], around);
+        int here = steps[static_cast<std::size_t>(queue[i]->row * map.width + queue[i]->column)];
+        for (int k = 0; k < n; ++k) {
+            std::size_t cell = static_cast<std::size_t>(around[k]->row * map.width + around[k]->column);
+            bool open = Walkable(*around[k], false) || (around[k]->wizard && around[k]->wizard->side == side);
+            if (!open || steps[cell] != INT_MAX) continue;
+            steps[cell] = here + 1;
+            queue.push_back(around[k]);
+        }
+    }
+    return steps;
 }
 
 void SelectOnly(BattleHarness& harness, Wizard& wizard)
@@ -61,16 +80,16 @@ bool ScriptedPlayer::TryCast(BattleHarness& harness, Wizard& wizard)
 bool ScriptedPlayer::TryWalk(BattleHarness& harness, Wizard& wizard)
 {
     Map& map = harness.GetMap();
-    int here = DistanceToNearestEnemy(map, wizard.tile, wizard.side);
+    std::vector<int> steps = StepsToEnemies(map, wizard.side);
+    auto at = [&](const Tile* t) { return steps[static_cast<std::size_t>(t->row * map.width + t->column)]; };
     SelectOnly(harness, wizard);
     if (harness.ClickTile(wizard.tile->column, wizard.tile->row) != 6) return false;
     Tile* best = nullptr;
-    int bestDistance = here;
+    int bestSteps = at(wizard.tile);
     for (auto& tile : map.tiles) {
         if (!tile->highlighted || tile->tintMode == Tile::kTintRed || tile.get() == wizard.tile) continue;
-        int d = DistanceToNearestEnemy(map, tile.get(), wizard.side);
-        if (d < bestDistance && d >= 1) {
-            bestDistance = d;
+        if (at(tile.get()) < bestSteps) {
+            bestSteps = at(tile.get());
             best = tile.get();
         }
     }

@@ -18,15 +18,8 @@ LevelText Field()
     return level;
 }
 
-struct Begun {
-    BattleHarness harness{FixtureOptions()};
-    explicit Begun(const LevelText& level)
-    {
-        EXPECT_TRUE(harness.LoadText(level.Json()));
-        EXPECT_TRUE(harness.Begin());
-    }
-    Map& map() { return harness.GetMap(); }
-    Tile* at(int c, int r) { return map().TileAt(c, r); }
+struct Begun : BegunBattle {
+    explicit Begun(const LevelText& level) : BegunBattle(level) { EXPECT_TRUE(loaded && begun); }
 };
 
 }  // namespace

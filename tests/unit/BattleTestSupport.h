@@ -37,3 +37,27 @@ struct LevelText {
         return out.str();
     }
 };
+
+// A battle loaded from a level text, begun (side 1 playing), with the steps tests repeat.
+struct BegunBattle {
+    BattleHarness harness;
+    explicit BegunBattle(const LevelText& level, HarnessOptions options = FixtureOptions(), bool instantCasts = false)
+        : harness(std::move(options))
+    {
+        loaded = harness.LoadText(level.Json());
+        if (instantCasts) harness.GetMap().rules = InstantCastRules();
+        begun = harness.Begin();
+    }
+    Map& map() { return harness.GetMap(); }
+    Tile* at(int column, int row) { return map().TileAt(column, row); }
+    // Ends the current side's turn as a player would and starts the next one.
+    void EndTurn()
+    {
+        harness.ClickNone();
+        harness.Press("EndTurn");
+        harness.Answer("Yes");
+        harness.Answer("Ready");
+    }
+    bool loaded = false;
+    bool begun = false;
+};

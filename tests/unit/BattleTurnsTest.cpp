@@ -18,20 +18,10 @@ LevelText TwoAside()
     return level;
 }
 
-struct Game {
-    BattleHarness harness;
-    explicit Game(const LevelText& level, HarnessOptions options = FixtureOptions()) : harness(options)
+struct Game : BegunBattle {
+    explicit Game(const LevelText& level, HarnessOptions options = FixtureOptions()) : BegunBattle(level, options)
     {
-        EXPECT_TRUE(harness.LoadText(level.Json()));
-        EXPECT_TRUE(harness.Begin());
-    }
-    Map& map() { return harness.GetMap(); }
-    void EndTurn()
-    {
-        harness.ClickNone();
-        harness.Press("EndTurn");
-        harness.Answer("Yes");
-        harness.Answer("Ready");
+        EXPECT_TRUE(loaded && begun);
     }
 };
 
