@@ -27,6 +27,7 @@
 #include "engine/Window.h"
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
+#include "meta/SetupHook.h"
 #include "scenes/SceneSystem.h"
 
 namespace {
@@ -108,7 +109,7 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
 
-int RunGame(const Options& options)
+int RunGame(const Options& options, const std::string& startSetup)
 {
     if (!glfwInit()) return -1;
     GLFWwindow* window = CreateGameWindow();
@@ -118,8 +119,9 @@ int RunGame(const Options& options)
     }
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
+    // Loading reset the battle set-up record; the test hook fills it before any scene reads it.
+    if (!startSetup.empty()) ApplySetupHook(startSetup, BattleSetup);
     ConnectBattleSetupToRenderer();
-    if (options.level) BattleSetup.levelName = *options.level;
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
@@ -171,6 +173,11 @@ int RunApp(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
+    const StartSetup startSetup = CombineStartSetup(options.level, options.setup);
+    if (!startSetup.error.empty() && !options.help && !options.version) {
+        std::cerr << "primalites: " << startSetup.error << "\nTry 'primalites --help'.\n";
+        return 2;
+    }
     if (options.help) {
         std::cout << UsageText();
         return 0;
@@ -183,5 +190,5 @@ int RunApp(int argc, char** argv)
     if (options.checkData) return datacheck::RunAll() > 0 ? 1 : 0;
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
-    return RunGame(options);
+    return RunGame(options, startSetup.text);
 }

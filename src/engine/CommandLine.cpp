@@ -34,6 +34,14 @@ struct Parser {
         return true;
     }
 
+    bool Text(const std::string& option, std::optional<std::string>& slot)
+    {
+        std::string text;
+        if (!Value(option, text)) return false;
+        slot = text;
+        return true;
+    }
+
     template <typename T>
     bool Number(const std::string& option, std::optional<T>& slot, T lo, T hi)
     {
@@ -60,19 +68,8 @@ struct Parser {
         if (arg == "--seed") return Number(arg, o.seed, 0u, std::numeric_limits<unsigned>::max());
         if (arg == "--frames") return Number(arg, o.frames, 1L, std::numeric_limits<long>::max());
         if (arg == "--scene") return Number(arg, o.scene, 0, kSceneCount - 1);
-        if (arg == "--level") {
-            std::string name;
-            if (!Value(arg, name)) return false;
-            // The name becomes a file path: only 1-64 letters, digits and underscores.
-            bool safe = !name.empty() && name.size() <= 64 &&
-                        name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") == std::string::npos;
-            if (!safe) {
-                result.error = "bad value for --level: '" + name + "' (expected 1 to 64 letters, digits or underscores)";
-                return false;
-            }
-            o.level = name;
-            return true;
-        }
+        if (arg == "--level") return Text(arg, o.level);
+        if (arg == "--setup") return Text(arg, o.setup);
         result.error = "unknown option: " + arg;
         return false;
     }
@@ -106,6 +103,14 @@ std::string UsageText()
            "  --frames N       shut down in order after N frames\n"
            "  --scene INDEX    start in scene INDEX (0-13) instead of the intro\n"
            "  --level NAME     with --scene 1: the level the battle loads\n"
+           "  --setup KEY=VALUE,...\n"
+           "                   fill the battle set-up before the first scene, to test the battle\n"
+           "                   and the victory screens (--scene 1, 7 or 12). Keys: level (a plain\n"
+           "                   name), winner (-1 to 9), turns (0 or more), par (0 or more),\n"
+           "                   campaign (0/1), tutorial (0/1), cpu (0/1), divine (0/1),\n"
+           "                   duplication (0/1), faction1 (1-10), faction2 (1-10),\n"
+           "                   difficulty (0-3), color1 (0-7), color2 (0-7); 0/1 may also be\n"
+           "                   written false/true. --level NAME is the same as level=NAME.\n"
            "  --check-data     load every data file, print each problem, exit 1 if any\n"
            "\n"
            "Scenes: 0 main menu, 1 battle, 2 particle test, 3 spell card test, 4 render test,\n"
