@@ -246,6 +246,7 @@ void HudShowcase::UpdateWidgets(float dt)
 void HudShowcase::UpdateHud(float dt)
 {
     turns->Update(4, dt);
+    ap->SetBottomClearance(spell_hand::ReservedHeight(static_cast<int>(hand.size()), glm::vec2(ui::HudViewport())));
     ap->Update(dt);
     info->Update(dt);
     for (auto& portrait : portraits) portrait->Update(dt);

@@ -17,6 +17,13 @@ float CardScale(int count, float viewportWidth)
     return std::clamp(fit, 0.55f, 1.0f);
 }
 
+float ReservedHeight(int count, glm::vec2 viewport)
+{
+    // A resting card shows kVisibleHeight; its arrow reaches 64 above the card's top edge.
+    const float arrowTop = kVisibleHeight + 320.0f - SpellCard::kHalfSize.y + 64.0f;
+    return CardScale(std::max(count, 5), viewport.x) * arrowTop;
+}
+
 std::vector<glm::vec2> Positions(int count, glm::vec2 viewport, int hovered)
 {
     std::vector<glm::vec2> result;

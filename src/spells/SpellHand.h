@@ -20,6 +20,9 @@ float Spacing(int count, float viewportWidth);
 // allows without overlapping, between 0.55 and 1, so a hand of five fits 1280 pixels side by side
 // and larger hands overlap only a little.
 float CardScale(int count, float viewportWidth);
+// How far above the bottom edge a resting hand reaches, arrows included: panels placed above it
+// (the AP row) stay clear of the cards.
+float ReservedHeight(int count, glm::vec2 viewport);
 // Interface positions (card centres) for `count` cards drawn at CardScale; `hovered` is -1 when
 // none is.
 std::vector<glm::vec2> Positions(int count, glm::vec2 viewport, int hovered);

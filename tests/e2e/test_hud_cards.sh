@@ -27,6 +27,13 @@ click() {  # at interface position (x, y): pixel (640 + x, 360 - y) of the windo
   sleep 0.4
 }
 
+quick_click() {  # press and release at once: the press may fall between two frames
+  xdotool mousemove $((X + 640 + $1)) $((Y + 360 - $2))
+  sleep 0.4
+  xdotool click 1
+  sleep 0.4
+}
+
 start_game --scene 3
 win=$(wait_window)
 wait_log "SpellCardTest: showing Text"
@@ -99,7 +106,7 @@ wait_log "SpellCardTest: Answered: No"
 page "Widgets"
 click 170 -215
 wait_log "SpellCardTest: Resolution: 1366 x 768"
-click 0 -10
+quick_click 0 -10
 wait_log "SpellCardTest: Difficulty: MEDIUM"
 widgets=$(shot widgets)
 # Bars: empty for a maximum of 0 or less, half at 10 of 20, full at 30 of 20.

@@ -283,3 +283,16 @@ TEST(PausePanel, FiveButtonsBoundByCaptionAndTheBookCoversEverything)
     pause.Update(0.016f);
     EXPECT_FALSE(ui::TakeNewPress()) << "the battle under the book gets nothing";
 }
+
+TEST(AP, RowSitsAboveTheClearanceItIsGiven)
+{
+    AP row;
+    row.Show(true, 5, 0);
+    for (float clearance : {247.0f, 370.0f}) {
+        row.SetBottomClearance(clearance);
+        row.Update(0.016f);
+        const float bottom = row.PipPosition(0).y - AP::kPipSize + 360.0f;
+        EXPECT_GT(bottom, clearance) << "pips clear of the hand";
+        EXPECT_LT(bottom, clearance + 40.0f) << "but close above it";
+    }
+}

@@ -397,3 +397,17 @@ TEST(SpellHand, SevenOverlappingCardsEachTakeTheMouseWhereTheyShow)
         mouse.Frame(x, y, false);
     }
 }
+
+TEST(SpellHand, ReservedHeightCoversTheCardsAndTheirArrows)
+{
+    for (glm::vec2 viewport : {glm::vec2(1280.0f, 720.0f), glm::vec2(1920.0f, 1080.0f), glm::vec2(3480.0f, 2400.0f)}) {
+        for (int count : {1, 5, 7}) {
+            const float reserved = spell_hand::ReservedHeight(count, viewport);
+            const float scale = spell_hand::CardScale(count, viewport.x);
+            for (const glm::vec2& at : spell_hand::Positions(count, viewport, -1)) {
+                const float arrowTop = at.y + scale * (320.0f + 64.0f);
+                EXPECT_NEAR(arrowTop + viewport.y / 2.0f, reserved, 1e-2f) << count << " at " << viewport.x;
+            }
+        }
+    }
+}
