@@ -9,6 +9,7 @@
 #include "meta/MenuSetup.h"
 #include "meta/MenuStats.h"
 #include "meta/Settings.h"
+#include "scenes/GameMap.h"
 #include "scenes/Level2.h"
 #include "scenes/ParticleTest.h"
 #include "scenes/PlaceholderScene.h"
@@ -25,7 +26,7 @@ std::vector<std::unique_ptr<Scene>> BuildSceneList()
 {
     std::vector<std::unique_ptr<Scene>> scenes;
     scenes.push_back(std::make_unique<MenuMain>());
-    scenes.push_back(Placeholder("GameMap", 0.08f, 0.22f, 0.35f));
+    scenes.push_back(std::make_unique<GameMap>());
     scenes.push_back(std::make_unique<ParticleTest>());
     scenes.push_back(std::make_unique<SpellCardTest>());
     scenes.push_back(std::make_unique<Level2>());
