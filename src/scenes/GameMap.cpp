@@ -8,6 +8,7 @@
 
 #include "audio/SoundSystem.h"
 #include "battle/Map.h"
+#include "battle/MapInterface.h"
 #include "engine/Input.h"
 #include "engine/Log.h"
 #include "meta/BattleSetup.h"
@@ -103,6 +104,8 @@ void GameMap::Init()
     map->factions[0] = BattleSetup.player1Faction;
     map->factions[1] = BattleSetup.player2Faction;
     map->Initialise(width, height);
+    battleUi = std::make_unique<MapInterface>(*map);
+    battleUi->onMusicSwitch = [this](bool on, bool alternative) { OnMusicSwitch(on, alternative); };
     if (Camera* camera = render::ActiveCamera(); camera && map->cameraTargetSet) {
         // Placed by the battle itself while the player's camera moves are still held back.
         bool enabled = camera->enabled;
@@ -147,8 +150,12 @@ void GameMap::Update(float dt)
 {
     if (!map) return;
     backdrop->Update(dt);
-    ReadInput();
-    map->Update(dt);
+    if (battleUi) {
+        battleUi->Update(dt);
+    } else {
+        ReadInput();
+        map->Update(dt);
+    }
     if (Camera* camera = render::ActiveCamera()) camera->enabled = map->cameraEnabled;
     UpdateFade(dt);
     AfterMapUpdate();
@@ -203,6 +210,10 @@ void GameMap::Render()
     if (!map->mapView)
         for (auto& wizard : map->wizards)
             for (auto& [name, emitter] : wizard->emitters) emitter->Draw();
+    if (battleUi) {
+        battleUi->Draw();
+        battleUi->DrawDebugWindow(debugOn);
+    }
     if (fadeTime > 0.0f && fade) fade->Draw();
 }
 
@@ -214,6 +225,7 @@ void GameMap::Exit()
 
 void GameMap::Unload()
 {
+    battleUi.reset();
     map.reset();
     hooks.reset();
     backdrop.reset();
@@ -227,6 +239,7 @@ void GameMap::OnResize(int width, int height)
         map->windowWidth = width;
         map->windowHeight = height;
     }
+    if (battleUi) battleUi->Resize(width, height);
     if (fade) fade->size = glm::vec2(static_cast<float>(width) + 100.0f, static_cast<float>(height) + 100.0f);
 }
 
