@@ -24,9 +24,11 @@ LevelText Duel()
     LevelText level;
     level.dimensions = R"({"width": 5, "height": 3})";
     level.tileMap = "[1,1,1,1,1, 1,1,1,1,1, 1,1,1,1,1]";
-    level.objectMap = "[0,0,0,0,0, 0,1,0,0,0, 0,0,0,0,0]";
+    level.objectMap = "[0,0,0,0,0, 0,0,1,0,0, 0,0,0,0,0]";
     level.rules = R"({"player_count": 2, "wizard_count": 2, "wizard_health": 4, "allowed_elements": ["normal", "fire"]})";
-    level.wizards = R"({"player 1": [{"x": 0, "y": 1}, {"x": 0, "y": 2}], "player 2": [{"x": 4, "y": 1}, {"x": 4, "y": 2}]})";
+    // Side 1's first wizard stands on row 0, at the interface origin when there is no camera:
+    // clear of the bar and the cards along the bottom of the screen.
+    level.wizards = R"({"player 1": [{"x": 0, "y": 0}, {"x": 0, "y": 2}], "player 2": [{"x": 4, "y": 0}, {"x": 4, "y": 2}]})";
     return level;
 }
 
