@@ -96,7 +96,7 @@ TEST(MapInterface, WelcomeAndBannerAreTheOnlyReceiversWhileShown)
     Battle battle;
     ASSERT_EQ(battle.ui->prompts->Shown(), battle.ui->prompts->welcome.get());
     // A click on a tile while the welcome prompt is up reaches no tile.
-    std::string out = Stdout([&] { battle.Click(battle.TileAt(0, 1) + glm::vec2(600.0f, 0.0f)); });
+    std::string out = Stdout([&] { battle.Click({-560.0f, -200.0f}); });
     EXPECT_EQ(out.find("tileEventHandler result"), std::string::npos);
     battle.ClickPromptButton(0);
     ASSERT_EQ(battle.ui->prompts->Shown(), battle.ui->prompts->banner.get());
