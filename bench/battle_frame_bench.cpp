@@ -29,12 +29,12 @@ namespace {
 long drawCalls = 0;
 PFNGLDRAWARRAYSPROC realDrawArrays = nullptr;
 PFNGLDRAWARRAYSINSTANCEDPROC realDrawArraysInstanced = nullptr;
-void APIENTRY CountDrawArrays(GLenum mode, GLint first, GLsizei count)
+void CountDrawArrays(GLenum mode, GLint first, GLsizei count)
 {
     ++drawCalls;
     realDrawArrays(mode, first, count);
 }
-void APIENTRY CountDrawArraysInstanced(GLenum mode, GLint first, GLsizei count, GLsizei instances)
+void CountDrawArraysInstanced(GLenum mode, GLint first, GLsizei count, GLsizei instances)
 {
     ++drawCalls;
     realDrawArraysInstanced(mode, first, count, instances);
