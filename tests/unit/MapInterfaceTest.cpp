@@ -45,6 +45,7 @@ struct Battle {
         ui = std::make_unique<MapInterface>(
             map(), [this](BattleLeave where) { leaves.push_back(where); }, [this](int scene) { switches.push_back(scene); });
         harness.FinishFadeIn();
+        Frame({600.0f, 340.0f});
     }
     Map& map() { return harness.GetMap(); }
     // One frame with the mouse at an interface point (no camera: world = interface).
