@@ -3,6 +3,7 @@
 #include "meta/GameCampaignVictory.h"
 #include "meta/GameVictory.h"
 #include "meta/MenuSetup.h"
+#include "scenes/GameMap.h"
 #include "scenes/Level2.h"
 #include "scenes/ParticleTest.h"
 #include "scenes/PlaceholderScene.h"
@@ -19,7 +20,7 @@ std::vector<std::unique_ptr<Scene>> BuildSceneList()
 {
     std::vector<std::unique_ptr<Scene>> scenes;
     scenes.push_back(Placeholder("MenuMain", 0.25f, 0.16f, 0.08f));
-    scenes.push_back(Placeholder("GameMap", 0.08f, 0.22f, 0.35f));
+    scenes.push_back(std::make_unique<GameMap>());
     scenes.push_back(std::make_unique<ParticleTest>());
     scenes.push_back(std::make_unique<SpellCardTest>());
     scenes.push_back(std::make_unique<Level2>());
