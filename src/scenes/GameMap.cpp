@@ -20,6 +20,7 @@
 #include "render/RenderContext.h"
 #include "render/ShaderLibrary.h"
 #include "scenes/ClearScreen.h"
+#include "scenes/ProjectileSprite.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneSystem.h"
 
@@ -106,6 +107,7 @@ void GameMap::Init()
     map->Initialise(width, height);
     battleUi = std::make_unique<MapInterface>(*map);
     battleUi->onMusicSwitch = [this](bool on, bool alternative) { OnMusicSwitch(on, alternative); };
+    projectile = std::make_unique<ProjectileSprite>();
     if (Camera* camera = render::ActiveCamera(); camera && map->cameraTargetSet) {
         // Placed by the battle itself while the player's camera moves are still held back.
         bool enabled = camera->enabled;
@@ -155,6 +157,10 @@ void GameMap::Update(float dt)
     } else {
         ReadInput();
         map->Update(dt);
+    }
+    if (projectile) {
+        projectile->Follow(map->flight.projectile, map->state == Map::kSpellInFlight);
+        projectile->Update(dt);
     }
     if (Camera* camera = render::ActiveCamera()) camera->enabled = map->cameraEnabled;
     UpdateFade(dt);
@@ -210,6 +216,7 @@ void GameMap::Render()
     if (!map->mapView)
         for (auto& wizard : map->wizards)
             for (auto& [name, emitter] : wizard->emitters) emitter->Draw();
+    if (projectile) projectile->DrawAll();
     if (battleUi) {
         battleUi->Draw();
         battleUi->DrawDebugWindow(debugOn);
@@ -225,7 +232,11 @@ void GameMap::Exit()
 
 void GameMap::Unload()
 {
+<<<<<<< HEAD
     battleUi.reset();
+=======
+    projectile.reset();
+>>>>>>> main
     map.reset();
     hooks.reset();
     backdrop.reset();

@@ -7,6 +7,7 @@ class Background;
 class BattleHooks;
 class Map;
 class MapInterface;
+class ProjectileSprite;
 
 // The battle scene: owns the Map built from the chosen level, the backdrop, the fade-in overlay
 // and the battle music; reads the battle keys and tile clicks and hands them to the map; carries
@@ -41,6 +42,7 @@ private:
     std::unique_ptr<Map> map;
     // The battle's visible controls: mouse, keys, prompts, HUD (made once the map is built).
     std::unique_ptr<MapInterface> battleUi;
+    std::unique_ptr<ProjectileSprite> projectile;
     std::unique_ptr<BattleHooks> hooks;
     float fadeTime = 0.0f;
     bool fadePending = false;
