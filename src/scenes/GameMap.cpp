@@ -232,11 +232,8 @@ void GameMap::Exit()
 
 void GameMap::Unload()
 {
-<<<<<<< HEAD
     battleUi.reset();
-=======
     projectile.reset();
->>>>>>> main
     map.reset();
     hooks.reset();
     backdrop.reset();
