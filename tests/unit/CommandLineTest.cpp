@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/CommandLine.h"
+#include "app/App.h"
+#include "app/CommandLine.h"
+#include "meta/BattleSetup.h"
 
 TEST(CommandLine, ReadsEveryOption)
 {
@@ -24,4 +26,27 @@ TEST(CommandLine, RejectsBadInputWithAClearMessage)
     EXPECT_NE(ParseCommandLine({"--seed", "-5"}).error, "");
     EXPECT_NE(ParseCommandLine({"--level", "Swirl"}).error, "") << "a level needs the battle scene";
     EXPECT_EQ(ParseCommandLine({}).error, "");
+}
+
+TEST(CommandLine, NoGlGoesWithCheckData)
+{
+    EXPECT_TRUE(ParseCommandLine({"--check-data", "--no-gl"}).options.noGl);
+    EXPECT_NE(ParseCommandLine({"--no-gl"}).error, "");
+}
+
+TEST(CommandLine, HelpListsEveryOptionOfTheTable)
+{
+    std::string usage = UsageText();
+    for (const char* option : {"--help", "--version", "--windowed", "--seed N", "--frames N", "--scene INDEX",
+                               "--level NAME", "--check-data", "--no-gl"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+}
+
+TEST(CommandLine, LevelReachesTheBattleSetupAfterLoading)
+{
+    ParseOutcome r = ParseCommandLine({"--scene", "1", "--level", "Forest"});
+    ResetBattleSetup();  // what loading the saved state does
+    ApplyBattleOptions(r.options);
+    EXPECT_EQ(BattleSetup.levelName, "Forest");
+    ResetBattleSetup();
 }

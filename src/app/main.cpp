@@ -1,4 +1,4 @@
-#include "engine/App.h"
+#include "app/App.h"
 
 int main(int argc, char** argv)
 {

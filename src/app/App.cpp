@@ -1,4 +1,4 @@
-#include "engine/App.h"
+#include "app/App.h"
 
 #include <unistd.h>
 
@@ -14,9 +14,9 @@
 #include <imgui_impl_glfw.h>
 #include <imgui_impl_opengl3.h>
 
+#include "app/CommandLine.h"
+#include "app/DataCheckRunner.h"
 #include "audio/SoundSystem.h"
-#include "engine/CommandLine.h"
-#include "engine/DataCheck.h"
 #include "engine/Engine.h"
 #include "engine/FpsOverlay.h"
 #include "engine/FrameClock.h"
@@ -27,15 +27,32 @@
 #include "engine/Window.h"
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
+#include "meta/SaveFolder.h"
 #include "scenes/SceneSystem.h"
 
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
-void OnStopSignal(int)
+// The first SIGINT/SIGTERM ends the run in order at the end of the frame; any second one ends a
+// stuck process at once, with the usual status for that signal.
+void OnStopSignal(int signal)
 {
+    if (stopRequested) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
     stopRequested = 1;
+}
+
+void InstallStopSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
 }
 
 // Data, assets and the log live beside the executable, wherever the game is started from.
@@ -118,6 +135,7 @@ int RunGame(const Options& options)
     }
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
+    ApplyBattleOptions(options);
     ConnectBattleSetupToRenderer();
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
@@ -161,6 +179,11 @@ int RunGame(const Options& options)
 
 }  // namespace
 
+void ApplyBattleOptions(const Options& options)
+{
+    if (options.level) BattleSetup.levelName = *options.level;
+}
+
 int RunApp(int argc, char** argv)
 {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -178,9 +201,11 @@ int RunApp(int argc, char** argv)
         std::cout << "Primalites " << PRIMALITES_VERSION << "\n";
         return 0;
     }
+    std::error_code ignored;
+    // A relative save-folder variable means the folder the player started the game from.
+    savefolder::RememberStartFolder(std::filesystem::current_path(ignored));
     MoveToExecutableFolder();
-    if (options.checkData) return datacheck::RunAll() > 0 ? 1 : 0;
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
+    if (options.checkData) return datacheck::RunAll(options.noGl);
+    InstallStopSignals();
     return RunGame(options);
 }
