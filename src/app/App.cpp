@@ -28,6 +28,7 @@
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
 #include "meta/SaveFolder.h"
+#include "meta/SetupHook.h"
 #include "scenes/SceneSystem.h"
 
 namespace {
@@ -125,7 +126,7 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
 
-int RunGame(const Options& options)
+int RunGame(const Options& options, const std::string& startSetup)
 {
     if (!glfwInit()) return -1;
     GLFWwindow* window = CreateGameWindow();
@@ -135,7 +136,8 @@ int RunGame(const Options& options)
     }
     forceWindowed = options.windowed;
     LoadConfigAndProfile(window);
-    ApplyBattleOptions(options);
+    // Loading reset the battle set-up record; the test hook fills it before any scene reads it.
+    if (!startSetup.empty()) ApplySetupHook(startSetup, BattleSetup);
     ConnectBattleSetupToRenderer();
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
@@ -179,11 +181,6 @@ int RunGame(const Options& options)
 
 }  // namespace
 
-void ApplyBattleOptions(const Options& options)
-{
-    if (options.level) BattleSetup.levelName = *options.level;
-}
-
 int RunApp(int argc, char** argv)
 {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -193,6 +190,11 @@ int RunApp(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
+    const StartSetup startSetup = CombineStartSetup(options.level, options.setup);
+    if (!startSetup.error.empty() && !options.help && !options.version) {
+        std::cerr << "primalites: " << startSetup.error << "\nTry 'primalites --help'.\n";
+        return 2;
+    }
     if (options.help) {
         std::cout << UsageText();
         return 0;
@@ -207,5 +209,5 @@ int RunApp(int argc, char** argv)
     MoveToExecutableFolder();
     if (options.checkData) return datacheck::RunAll(options.noGl);
     InstallStopSignals();
-    return RunGame(options);
+    return RunGame(options, startSetup.text);
 }

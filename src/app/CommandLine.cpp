@@ -63,6 +63,15 @@ const std::vector<OptionRow>& OptionTable()
         {"--scene", "INDEX", "start in scene INDEX (0-13) instead of the intro",
          WholeNumber(&Options::scene, 0, kSceneCount - 1)},
         {"--level", "NAME", "with --scene 1: the level the battle loads", Word(&Options::level)},
+        {"--setup", "KEY=VALUE,...",
+         "fill the battle set-up before the first scene, to test the battle\n"
+         "and the victory screens (--scene 1, 7 or 12). Keys: level (a plain\n"
+         "name), winner (-1 to 9), turns (0 or more), par (0 or more),\n"
+         "campaign (0/1), tutorial (0/1), cpu (0/1), divine (0/1),\n"
+         "duplication (0/1), faction1 (1-10), faction2 (1-10),\n"
+         "difficulty (0-3), color1 (0-7), color2 (0-7); 0/1 may also be\n"
+         "written false/true. --level NAME is the same as level=NAME.",
+         Word(&Options::setup)},
         {"--check-data", "", "load every data file, print each problem, exit 1 if any", Switch(&Options::checkData)},
         {"--no-gl", "", "with --check-data: skip the checks that need a display", Switch(&Options::noGl)},
     };
@@ -122,10 +131,13 @@ std::string UsageText()
                        "Primalites, a turn-based tactics game of wizards and elemental tokens.\n"
                        "\n"
                        "Options:\n";
+    // Help lines start in column 19; a long option name gets its help on the lines below it.
+    const std::string indent(19, ' ');
     for (const OptionRow& row : OptionTable()) {
-        std::string left = std::string(row.name) + (*row.value ? std::string(" ") + row.value : "");
-        left.resize(std::max<std::size_t>(left.size() + 1, 17), ' ');
-        text += "  " + left + row.help + "\n";
+        std::string left = "  " + std::string(row.name) + (*row.value ? std::string(" ") + row.value : "");
+        text += left.size() < indent.size() ? left + std::string(indent.size() - left.size(), ' ') : left + "\n" + indent;
+        for (char c : std::string(row.help)) text += c == '\n' ? "\n" + indent : std::string(1, c);
+        text += "\n";
     }
     text += "\n"
             "Scenes: 0 main menu, 1 battle, 2 particle test, 3 spell card test, 4 render test,\n"

@@ -1,5 +1,6 @@
 #include "meta/BattleSetup.h"
 
+#include "engine/Input.h"
 #include "render/TeamColors.h"
 
 BattleSetupRecord BattleSetup;
@@ -9,8 +10,28 @@ void ResetBattleSetup()
     BattleSetup = BattleSetupRecord{};
 }
 
+void ResetBattleStateOnLoad()
+{
+    BattleSetup.winner = -1;
+    BattleSetup.turnsUsed = 0;
+    ClearBattleTurnFlags();
+}
+
+void ClearBattleTurnFlags()
+{
+    BattleSetup.aiTurnActive = false;
+    Input().cameraInputLocked = false;
+}
+
+void PrepareFreeBattle(BattleSetupRecord& setup)
+{
+    setup.tutorialMode = false;
+    setup.campaignMode = false;
+    setup.parTurns = 99;
+}
+
 namespace {
-glm::vec4 ToVec4(const Rgba& c)
+glm::vec4 ToVec4(const TeamRgba& c)
 {
     return {c.r, c.g, c.b, c.a};
 }

@@ -5,6 +5,10 @@
 #include "objects/AnchorTransform.h"
 #include "objects/Transform.h"
 
+namespace {
+void (*destroyListener)(const Object*) = nullptr;
+}
+
 Object::Object() = default;
 
 Object::Object(const Object& other) : name(other.name)
@@ -14,7 +18,13 @@ Object::Object(const Object& other) : name(other.name)
 
 Object::~Object()
 {
+    if (destroyListener) destroyListener(this);
     for (Component* component : components) delete component;
+}
+
+void Object::SetDestroyListener(void (*listener)(const Object*))
+{
+    destroyListener = listener;
 }
 
 void Object::Read(const std::string&) {}

@@ -59,6 +59,10 @@ public:
     void storeEmitter(const std::string& emitterName, std::unique_ptr<Object> emitter);
     Object* findEmitter(const std::string& emitterName) const;
 
+    // One process-wide listener told about every object as its destruction starts, so holders of
+    // plain pointers to it (texts following it) can let go; nullptr for none.
+    static void SetDestroyListener(void (*listener)(const Object*));
+
     // Material hooks (see render/Material.h): what this object's sprite shows depends on its state.
     virtual void FillMaterialInputs(MaterialInputs& inputs) const;
     // The "arrow" material reports its hover test back to the object.

@@ -147,7 +147,8 @@ void SetMaterialUniforms(Material material, Uniforms& u, Object& owner, Camera& 
         u.Set("textureSize", in.textureSize);
         break;
     case Material::Bar:
-        u.Set("view", camera.getViewProjection());
+        // Bars over wizards live in the world; the HUD's portrait bars on the interface.
+        u.Set("view", WorldOrScreen(anchored, camera));
         u.Set("CurrentValue", in.currentValue);
         u.Set("MaxValue", in.maxValue);
         u.Set("BackgroundColor", glm::vec4(0.2f, 0.2f, 0.2f, 1.0f));

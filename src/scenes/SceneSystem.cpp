@@ -10,6 +10,8 @@
 #include "render/TextureLibrary.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneList.h"
+#include "ui/Cursor.h"
+#include "ui/Pointer.h"
 
 namespace {
 SceneSystem* instance = nullptr;
@@ -64,6 +66,7 @@ void SceneSystem::InitWith(std::vector<std::unique_ptr<Scene>> list, int first)
     cam->height = 720;
     cam->update(0.0f);
     CreateRenderLibraries();
+    cursor = std::make_unique<Cursor>();
     scenes = std::move(list);
     currentScene = nullptr;
     suspended = -1;
@@ -125,13 +128,17 @@ void SceneSystem::Update(float dt)
     print("SceneSystem: Update");
     if (currentScene) print("Current Scene: ", currentScene->name);
     if (cam) cam->update(dt);
+    // Widgets, cards and tiles all read this one picture of the mouse (and its press latch).
+    ui::ReadPointerFromWindow();
     if (currentScene) Guarded([&] { currentScene->Update(dt); });
+    if (cursor) cursor->Update(dt);
 }
 
 void SceneSystem::Render()
 {
     print("SceneSystem: Render");
     if (currentScene) Guarded([&] { currentScene->Render(); });
+    if (cursor) cursor->Draw();
 }
 
 void SceneSystem::Exit()
@@ -141,6 +148,7 @@ void SceneSystem::Exit()
     // The scenes go first, last index first and without Exit/Unload: their objects point into
     // the camera and the libraries, which must outlive them.
     DestroyScenes();
+    cursor.reset();
     cam.reset();
     ReleaseRenderLibraries();
 }

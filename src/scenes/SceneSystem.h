@@ -8,6 +8,7 @@
 #include "scenes/Camera.h"
 #include "scenes/Scene.h"
 
+class Cursor;
 class FontLibrary;
 class ShaderLibrary;
 class TextureLibrary;
@@ -103,6 +104,8 @@ private:
     std::unique_ptr<ShaderLibrary> shaderLibrary;
     std::unique_ptr<TextureLibrary> textureLibrary;
     std::unique_ptr<FontLibrary> fontLibrary;
+    // The game's mouse pointer, updated and drawn after the current scene.
+    std::unique_ptr<Cursor> cursor;
     int width = 1280;
     int height = 720;
     int suspended = -1;

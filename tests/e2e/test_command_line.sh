@@ -6,7 +6,8 @@ unset DISPLAY
 
 [[ $("$game" --version) == "Primalites 1.3.0" ]] || fail "--version"
 "$game" --help | grep -q -- "--check-data" || fail "--help does not list the options"
-for bad in "--bogus" "--frames abc" "--scene 14" "--seed" "--level Swirl"; do
+"$game" --help | grep -q -- "--setup KEY=VALUE" || fail "--help does not list --setup"
+for bad in "--bogus" "--frames abc" "--scene 14" "--seed" "--level Swirl" "--setup winner=x" "--setup bogus=1" "--setup"; do
   code=0
   "$game" $bad >"$case_dir/out" 2>"$case_dir/err" || code=$?
   [[ $code == 2 ]] || fail "'$bad' exited $code, expected 2"

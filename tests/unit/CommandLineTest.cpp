@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/App.h"
 #include "app/CommandLine.h"
-#include "meta/BattleSetup.h"
 
 TEST(CommandLine, ReadsEveryOption)
 {
@@ -42,11 +40,3 @@ TEST(CommandLine, HelpListsEveryOptionOfTheTable)
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 
-TEST(CommandLine, LevelReachesTheBattleSetupAfterLoading)
-{
-    ParseOutcome r = ParseCommandLine({"--scene", "1", "--level", "Forest"});
-    ResetBattleSetup();  // what loading the saved state does
-    ApplyBattleOptions(r.options);
-    EXPECT_EQ(BattleSetup.levelName, "Forest");
-    ResetBattleSetup();
-}

@@ -126,13 +126,17 @@ const char* const kMapNames[kMapCount] = {"Square Island", "Swirl Island", "Tabl
                                           "Didaruza", "Graveyard", "Dungeon", "Underground"};
 
 namespace {
-// One map as the thumbnail draws it: a grid of grounds, what stands on it, and whether it lies
-// under the earth (no sea around it).
+// What stands on a cell, as the thumbnail marks it.
+enum Mark { kObject = 0, kSideOne, kSideTwo, kToken, kBoulder, kHazard, kHealing, kDummy };
+
+// One map as the thumbnail draws it: a grid of grounds, what stands on it, and the battle backdrop
+// around it (-1 for a map drawn by hand: sea, or darkness under the earth).
 struct Grid {
     int w = kGrid, h = kGrid;
     std::vector<int> ground;
-    std::vector<std::array<int, 3>> marks;  // column, row, kind (0 object, 1 side one, 2 side two)
+    std::vector<std::array<int, 3>> marks;  // column, row, Mark
     bool dark = false;
+    int background = -1;
 };
 
 Grid HandLayout(int m)
@@ -156,7 +160,77 @@ int GroundOfBiome(const std::string& biome)
     return it == known.end() ? kStone : it->second;
 }
 
-// Reads a level file's layout; false when there is none or it cannot be used.
+Mark MarkOfObject(const std::string& kind)
+{
+    if (kind == "Primalite") return kToken;
+    if (kind == "Boulder") return kBoulder;
+    if (kind == "Caltrop" || kind == "Hot_Coal") return kHazard;
+    if (kind == "Ambrosia") return kHealing;
+    if (kind == "Training_Dummy") return kDummy;
+    return kObject;
+}
+
+const rapidjson::Value* Member(const rapidjson::Value& v, const char* key)
+{
+    if (!v.IsObject()) return nullptr;
+    auto it = v.FindMember(key);
+    return it == v.MemberEnd() ? nullptr : &it->value;
+}
+
+int IntMember(const rapidjson::Value& v, const char* key, int fallback)
+{
+    const rapidjson::Value* m = Member(v, key);
+    return m && m->IsInt() ? m->GetInt() : fallback;
+}
+
+const rapidjson::Value* Templates(const rapidjson::Document& doc, const char* section)
+{
+    const rapidjson::Value* sec = Member(doc, section);
+    const rapidjson::Value* list = sec ? Member(*sec, "templates") : nullptr;
+    return list && list->IsArray() ? list : nullptr;
+}
+
+// Template key -> the value fn gives for its word ("biome" or "object"); the first of a key wins,
+// as in the game.
+template <class Fn>
+std::map<int, int> TemplateTable(const rapidjson::Document& doc, const char* section, const char* word, Fn fn)
+{
+    std::map<int, int> table;
+    if (const rapidjson::Value* list = Templates(doc, section))
+        for (const auto& e : list->GetArray()) {
+            const rapidjson::Value* w = Member(e, word);
+            const rapidjson::Value* key = Member(e, "key");
+            if (w && w->IsString() && key && key->IsInt()) table.emplace(key->GetInt(), fn(w->GetString()));
+        }
+    return table;
+}
+
+int Lookup(const std::map<int, int>& table, const rapidjson::Value& cell, int fallback)
+{
+    auto it = cell.IsInt() ? table.find(cell.GetInt()) : table.end();
+    return it == table.end() ? fallback : it->second;
+}
+
+// Wizard starts of both sides; like the game, a start off the grid or on a hole is left out.
+void AddWizards(const rapidjson::Document& doc, Grid& g)
+{
+    const rapidjson::Value* pd = Member(doc, "player_data");
+    const rapidjson::Value* wd = pd ? Member(*pd, "wizard_data") : nullptr;
+    if (!wd || !wd->IsObject()) return;
+    for (int side = 1; side <= 2; ++side) {
+        std::string key = "player " + std::to_string(side);
+        const rapidjson::Value* list = Member(*wd, key.c_str());
+        if (!list || !list->IsArray()) continue;
+        for (const auto& w : list->GetArray()) {
+            int c = IntMember(w, "x", -1), r = IntMember(w, "y", -1);
+            if (c < 0 || r < 0 || c >= g.w || r >= g.h || g.ground[size_t(r) * g.w + c] == kSea) continue;
+            g.marks.push_back({c, r, side == 1 ? kSideOne : kSideTwo});
+        }
+    }
+}
+
+// Reads a level file's layout with the game's own bounds; false when there is none or it cannot
+// be used.
 bool LevelLayout(const std::string& path, Grid& g)
 {
     std::ifstream in(path, std::ios::binary);
@@ -165,59 +239,76 @@ bool LevelLayout(const std::string& path, Grid& g)
     if (text.size() > 4u * 1024 * 1024) return false;
     rapidjson::Document doc;
     doc.Parse<rapidjson::kParseIterativeFlag>(text.data(), text.size());
-    if (doc.HasParseError() || !doc.IsObject() || !doc.HasMember("map_data") || !doc["map_data"].IsObject()) return false;
-    const auto& md = doc["map_data"];
-    if (!md.HasMember("dimensions") || !md["dimensions"].IsObject() || !md.HasMember("tile_map") || !md["tile_map"].IsArray())
-        return false;
-    const auto& dim = md["dimensions"];
-    if (!dim.HasMember("width") || !dim["width"].IsInt() || !dim.HasMember("height") || !dim["height"].IsInt()) return false;
-    g.w = dim["width"].GetInt();
-    g.h = dim["height"].GetInt();
-    if (g.w < 1 || g.h < 1 || g.w > 200 || g.h > 200 || md["tile_map"].Size() < rapidjson::SizeType(g.w * g.h)) return false;
-    std::map<int, int> tileKinds;
-    std::set<int> objectKeys;
-    auto templates = [&doc](const char* section) -> const rapidjson::Value* {
-        if (!doc.HasMember(section) || !doc[section].IsObject()) return nullptr;
-        const auto& sec = doc[section];
-        return sec.HasMember("templates") && sec["templates"].IsArray() ? &sec["templates"] : nullptr;
-    };
-    if (const auto* t = templates("tile_data"))
-        for (const auto& e : t->GetArray())
-            if (e.IsObject() && e.HasMember("key") && e["key"].IsInt() && e.HasMember("biome") && e["biome"].IsString())
-                tileKinds.emplace(e["key"].GetInt(), GroundOfBiome(e["biome"].GetString()));
-    if (const auto* t = templates("object_data"))
-        for (const auto& e : t->GetArray())
-            if (e.IsObject() && e.HasMember("key") && e["key"].IsInt()) objectKeys.insert(e["key"].GetInt());
-    const auto& tiles = md["tile_map"];
-    const rapidjson::Value* objects = md.HasMember("object_map") && md["object_map"].IsArray() ? &md["object_map"] : nullptr;
+    if (doc.HasParseError()) return false;
+    const rapidjson::Value* md = Member(doc, "map_data");
+    const rapidjson::Value* dim = md ? Member(*md, "dimensions") : nullptr;
+    const rapidjson::Value* tiles = md ? Member(*md, "tile_map") : nullptr;
+    if (!dim || !tiles || !tiles->IsArray()) return false;
+    g.w = IntMember(*dim, "width", 0);
+    g.h = IntMember(*dim, "height", 0);
+    if (g.w < 1 || g.h < 1 || g.w > 64 || g.h > 64) return false;
+    const rapidjson::Value* objects = Member(*md, "object_map");
+    if (objects && !objects->IsArray()) objects = nullptr;
+    auto grounds = TemplateTable(doc, "tile_data", "biome", GroundOfBiome);
+    auto kinds = TemplateTable(doc, "object_data", "object", MarkOfObject);
     for (int i = 0; i < g.w * g.h; ++i) {
-        auto it = tiles[i].IsInt() ? tileKinds.find(tiles[i].GetInt()) : tileKinds.end();
-        g.ground.push_back(it == tileKinds.end() ? kSea : it->second);
-        if (objects && rapidjson::SizeType(i) < objects->Size() && (*objects)[i].IsInt() && objectKeys.count((*objects)[i].GetInt()))
-            g.marks.push_back({i % g.w, i / g.w, 0});
+        // Cells beyond a short array are holes without objects, as the game reads them.
+        bool hasTile = rapidjson::SizeType(i) < tiles->Size();
+        int ground = hasTile ? Lookup(grounds, (*tiles)[i], kSea) : kSea;
+        g.ground.push_back(ground);
+        if (ground == kSea || !objects || rapidjson::SizeType(i) >= objects->Size()) continue;
+        int mark = Lookup(kinds, (*objects)[i], -1);
+        if (mark >= 0) g.marks.push_back({i % g.w, i / g.w, mark});
     }
-    if (doc.HasMember("player_data") && doc["player_data"].IsObject() && doc["player_data"].HasMember("wizard_data") &&
-        doc["player_data"]["wizard_data"].IsObject())
-        for (int side = 1; side <= 2; ++side) {
-            std::string key = "player " + std::to_string(side);
-            const auto& wd = doc["player_data"]["wizard_data"];
-            if (!wd.HasMember(key.c_str()) || !wd[key.c_str()].IsArray()) continue;
-            for (const auto& w : wd[key.c_str()].GetArray())
-                if (w.IsObject() && w.HasMember("x") && w["x"].IsInt() && w.HasMember("y") && w["y"].IsInt())
-                    g.marks.push_back({w["x"].GetInt(), w["y"].GetInt(), side});
-        }
-    int background = md.HasMember("background") && md["background"].IsInt() ? md["background"].GetInt() : 0;
-    g.dark = background == 6;  // the flagstone backdrop: a map in the dark
+    AddWizards(doc, g);
+    g.background = IntMember(*md, "background", 0);
     return true;
+}
+
+// The battle backdrop around the island, in three dithered shades, and whether shallows ring it.
+struct Surround {
+    std::array<Rgba, 3> shades;
+    bool shallows;
+};
+
+Surround SurroundOf(const Grid& g)
+{
+    switch (g.background) {
+    case -1: return g.dark ? Surround{{Hex(0x140f1c), Hex(0x1f1a2e), ink}, false} : Surround{{navy, indigo, blue}, true};
+    case 1: return {{pine, leaf, green}, false};                              // Grass_BG
+    case 2: return {{ink, blood, brick}, false};                              // Lava
+    case 3: return {{bark3, tawny, honey}, false};                            // Sand_BG
+    case 4: return {{grape0, teal0, teal1}, true};                            // Didaruza_BG
+    case 5: return {{Hex(0x1f1a2e), grape0, Hex(0x3b4a3a)}, false};           // Evil Grass_BG
+    case 6: return {{Hex(0x140f1c), Hex(0x1f1a2e), ink}, false};              // Tile_BG, in the dark
+    case 7: return {{Hex(0x1f1a2e), grape0, navy}, false};                    // AP_BG
+    default: return {{navy, indigo, blue}, true};                             // Water
+    }
+}
+
+void DrawMark(Image& img, float cx, float cy, int cell, int mark)
+{
+    float r = std::max(1.0f, cell * 0.32f);
+    if (cell >= 4) img.ellipse(cx, cy, r + 1, r + 1, ink);
+    switch (mark) {
+    case kSideOne: img.ellipse(cx, cy, r, r, red); break;
+    case kSideTwo: img.ellipse(cx, cy, r, r, ice); break;
+    case kToken: img.polygon({cx, cy - r - 0.5f, cx + r, cy, cx, cy + r + 0.5f, cx - r, cy}, grape4); break;
+    case kBoulder: img.ellipse(cx, cy, r, r, slate); break;
+    case kHazard: img.ellipse(cx, cy, r * 0.8f, r * 0.8f, orange); break;
+    case kHealing: img.ellipse(cx, cy, r * 0.8f, r * 0.8f, moss); break;
+    case kDummy: img.ellipse(cx, cy, r, r, honey); break;
+    default: img.ellipse(cx, cy, r, r, mist); break;
+    }
 }
 
 Image RenderGrid(const Grid& g, int m, bool decorate)
 {
     Image img(kSize, kSize);
+    Surround around = SurroundOf(g);
     paint::Generate(img, [&](int x, int y) {
         float n = noise::Fractal(x / 16.0f, y / 16.0f, 4, 2, 700 + m);
-        if (g.dark) return paint::Dithered(std::array<Rgba, 3>{Hex(0x140f1c), Hex(0x1f1a2e), ink}, n, x, y);
-        return paint::Dithered(std::array<Rgba, 3>{navy, indigo, blue}, n * 0.9f + 0.1f, x, y);
+        return paint::Dithered(around.shades, around.shallows ? n * 0.9f + 0.1f : n, x, y);
     });
     int cell = std::clamp(60 / std::max(g.w, g.h), 1, 10);
     int ox = (kSize - cell * g.w) / 2, oy = (kSize - cell * g.h) / 2;
@@ -237,23 +328,21 @@ Image RenderGrid(const Grid& g, int m, bool decorate)
                     land.set(x + i, y + j, col);
                 }
         }
-    if (!g.dark) {
+    if (around.shallows) {
         Image shallow = land;
         shallow.outline(sky);
         shallow.outline(WithAlpha(sky, 120));
         img.blit(shallow, 0, 0);
+    } else if (!g.dark) {
+        land.outline(ink);  // the island's edge stays readable on a backdrop of its own colours
     }
     img.blit(land, 0, 0);
     if (decorate && cell == kCell)
         for (int r = 0; r < g.h; ++r)
             for (int c = 0; c < g.w; ++c)
                 if (int kind = g.ground[size_t(r) * g.w + c]; kind != kSea) Decorate(img, m, c, r, kind);
-    for (const auto& [c, r, kind] : g.marks) {
-        if (c < 0 || r < 0 || c >= g.w || r >= g.h) continue;
-        Rgba colour = kind == 0 ? mist : (kind == 1 ? red : sky);
-        float cx = ox + (c + 0.5f) * cell, cy = oy + (r + 0.5f) * cell;
-        img.ellipse(cx, cy, std::max(1.0f, cell * 0.32f), std::max(1.0f, cell * 0.32f), colour);
-    }
+    for (const auto& [c, r, mark] : g.marks)
+        if (c >= 0 && r >= 0 && c < g.w && r < g.h) DrawMark(img, ox + (c + 0.5f) * cell, oy + (r + 0.5f) * cell, cell, mark);
     // A thin dark frame so thumbnails sit well on any panel.
     paint::Bevel(img, 0, 0, kSize, kSize, ink, ink);
     return img.scaled(2);

@@ -1,0 +1,70 @@
+#include "spells/SpellCardNumbers.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kInfiniteRange = 100;
+
+std::string Number(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+// Integer part of value x factor, taken in double from 64-bit inputs so no sum can overflow.
+std::int64_t Scaled(int value, double factor)
+{
+    return static_cast<std::int64_t>(static_cast<double>(value) * factor);
+}
+
+void SetEffect(CardNumbers& n, const CardSpell& spell, bool bonus)
+{
+    if (bonus && !spell.createsObjects) {
+        n.effect = Number(Scaled(spell.enemyDamageTotal, 1.5));
+        n.effectBlock = 2;
+        n.effectTone = CardNumbers::kBonus;
+    } else if (bonus && spell.enemyDamageTotal < 1) {
+        // The bonus widens a creating spell by one ring: area 4 x size + 1 (with size + 1).
+        n.effect = Number(4 * static_cast<std::int64_t>(spell.size) + 1);
+        n.area = Number(static_cast<std::int64_t>(spell.size) + 1);
+        n.effectBlock = 13;
+        n.effectTone = n.areaTone = CardNumbers::kBonus;
+    } else if (spell.enemyDamageTotal > 0) {
+        n.effect = Number(spell.enemyDamageTotal);
+        n.effectBlock = 1;
+    } else if (spell.createsObjects) {
+        n.effect = Number(spell.createArea);
+        n.effectBlock = 13;
+    } else {
+        n.effect.clear();
+        n.effectBlock = 0;
+    }
+}
+
+}  // namespace
+
+bool CardTileBonus(int element, const std::string& tileKind)
+{
+    static const char* const kTiles[] = {"Fire_Tile", "Water_Tile", "Earth_Tile", "Wind_Tile"};
+    if (element < 1 || element > 4) return false;
+    return tileKind == kTiles[element - 1] || tileKind == "Aether_Tile";
+}
+
+CardNumbers ComputeCardNumbers(const CardSpell& spell, const CardHolder& holder)
+{
+    CardNumbers n;
+    n.area = Number(spell.size);
+    SetEffect(n, spell, holder.exists && CardTileBonus(spell.element, holder.tileKind));
+
+    const bool confused = holder.exists && holder.confused;
+    n.hit = Number(confused ? Scaled(spell.hitChance, 0.5) : spell.hitChance);
+    n.hitBlock = confused ? 12 : 10;
+    n.hitTone = confused ? CardNumbers::kPenalty : CardNumbers::kDefault;
+
+    const bool blinded = holder.exists && holder.blinded;
+    const std::int64_t range = blinded ? Scaled(spell.range, 0.75) : spell.range;
+    n.range = range >= kInfiniteRange ? "INF" : Number(range);
+    n.rangeBlock = blinded ? 9 : 7;
+    n.rangeTone = blinded ? CardNumbers::kPenalty : CardNumbers::kDefault;
+    return n;
+}
