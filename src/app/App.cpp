@@ -142,6 +142,9 @@ int RunGame(const Options& options, const std::string& startSetup)
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    // The widgets read the mouse once per frame; a click pressed and released between two frames
+    // is still seen as pressed once.
+    glfwSetInputMode(window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     input::InstallEarlyCallbacks(window);
     glfwMakeContextCurrent(window);
     input::InstallContextCallbacks(window);

@@ -9,7 +9,8 @@
 int StepTeamColor(int index, int direction, const TeamRgba& otherColor, int frameCount)
 {
     int n = static_cast<int>(kTeamColors.size());
-    if (frameCount >= 1 && frameCount < n) n = frameCount;
+    // Two sides need two colours: a picture with fewer frames cannot narrow the table.
+    if (frameCount >= 2 && frameCount < n) n = frameCount;
     const int d = direction < 0 ? -1 : 1;
     auto wrap = [n](int i) { return ((i % n) + n) % n; };
     int next = wrap(index + d);

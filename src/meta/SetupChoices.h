@@ -8,7 +8,7 @@ struct PlayerProfileRecord;
 
 // The colour index one step (direction -1 or +1) from index, wrapping over the team colours, and
 // one step further when that colour is the other side's. Only the first frameCount colours are
-// used when the "Team_Colors" picture has fewer frames than there are colours (and at least one).
+// used when the "Team_Colors" picture has fewer frames than there are colours (and at least two).
 int StepTeamColor(int index, int direction, const TeamRgba& otherColor, int frameCount = static_cast<int>(kTeamColors.size()));
 
 // The difficulty button's caption for aiDifficulty 0-3 ("EASY" for anything else).

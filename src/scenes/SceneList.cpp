@@ -1,5 +1,8 @@
 #include "scenes/SceneList.h"
 
+#include "meta/GameCampaignVictory.h"
+#include "meta/GameVictory.h"
+#include "meta/MenuSetup.h"
 #include "scenes/Level2.h"
 #include "scenes/ParticleTest.h"
 #include "scenes/PlaceholderScene.h"
@@ -22,12 +25,12 @@ std::vector<std::unique_ptr<Scene>> BuildSceneList()
     scenes.push_back(std::make_unique<Level2>());
     scenes.push_back(Placeholder("Settings", 0.18f, 0.18f, 0.22f));
     scenes.push_back(Placeholder("MenuCodex", 0.30f, 0.24f, 0.14f));
-    scenes.push_back(Placeholder("GameVictory", 0.35f, 0.28f, 0.05f));
+    scenes.push_back(std::make_unique<GameVictory>());
     scenes.push_back(Placeholder("Intro", 0.02f, 0.02f, 0.04f));
-    scenes.push_back(Placeholder("MenuSetup", 0.12f, 0.20f, 0.12f));
+    scenes.push_back(std::make_unique<MenuSetup>());
     scenes.push_back(Placeholder("Credits", 0.06f, 0.06f, 0.12f));
     scenes.push_back(Placeholder("MenuCampaign", 0.20f, 0.26f, 0.16f));
-    scenes.push_back(Placeholder("GameCampaignVictory", 0.32f, 0.22f, 0.08f));
+    scenes.push_back(std::make_unique<GameCampaignVictory>());
     scenes.push_back(Placeholder("MenuStats", 0.16f, 0.12f, 0.20f));
     return scenes;
 }

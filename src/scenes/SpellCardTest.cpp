@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include <GLFW/glfw3.h>
+
 #include "objects/AnchorTransform.h"
 #include "objects/Texture.h"
 #include "objects/Transform.h"
@@ -10,7 +12,10 @@
 #include "render/RenderContext.h"
 #include "render/ShaderLibrary.h"
 #include "render/Text.h"
+#include "engine/Log.h"
+#include "meta/Config.h"
 #include "scenes/ClearScreen.h"
+#include "scenes/SpellCardTestHud.h"
 
 namespace {
 
@@ -36,6 +41,13 @@ std::unique_ptr<Object> MakeMark(glm::vec2 at, glm::vec2 halfSize, glm::vec4 col
     return mark;
 }
 
+bool KeyDown(int key)
+{
+    return UserConfig.window && glfwGetKey(UserConfig.window, key) == GLFW_PRESS;
+}
+
+constexpr int kPageCount = 1 + HudShowcase::kPages;
+
 }  // namespace
 
 SpellCardTest::SpellCardTest() : Scene("SpellCardTest") {}
@@ -43,7 +55,7 @@ SpellCardTest::~SpellCardTest() = default;
 
 void SpellCardTest::Load()
 {
-    if (ShaderLibrary* shaders = render::Shaders()) LoadPrograms(*shaders, {"text", "static", "basic"});
+    if (ShaderLibrary* shaders = render::Shaders()) LoadPrograms(*shaders, {"text", "static", "basic", "button", "bar", "arrow_anim", "static_anim", "banner_anim"});
 }
 
 void SpellCardTest::Init()
@@ -56,6 +68,24 @@ void SpellCardTest::Init()
     BuildSizes();
     BuildWrapped();
     BuildLinked();
+    hud = std::make_unique<HudShowcase>();
+    ShowPage(0);
+}
+
+void SpellCardTest::ShowPage(int index)
+{
+    page = ((index % kPageCount) + kPageCount) % kPageCount;
+    if (page > 0) hud->Show(page);
+    print("SpellCardTest: showing ", page == 0 ? "Text" : HudShowcase::PageName(page));
+}
+
+void SpellCardTest::ReadPageKeys()
+{
+    const bool next = KeyDown(GLFW_KEY_N), back = KeyDown(GLFW_KEY_B);
+    if (next && !nextHeld) ShowPage(page + 1);
+    if (back && !backHeld) ShowPage(page - 1);
+    nextHeld = next;
+    backHeld = back;
 }
 
 void SpellCardTest::BuildAlignments()
@@ -132,6 +162,11 @@ void SpellCardTest::BuildLinked()
 
 void SpellCardTest::Update(float dt)
 {
+    ReadPageKeys();
+    if (page > 0) {
+        hud->Update(dt);
+        return;
+    }
     clock += dt;
     ++frames;
     if (worldMover) worldMover->Get<Transform>()->setPosition(kMoverCentreX + kMoverSwing * std::sin(clock), -180.0f);
@@ -147,6 +182,10 @@ void SpellCardTest::Update(float dt)
 void SpellCardTest::Render()
 {
     ClearScreen(0.11f, 0.08f, 0.12f);
+    if (page > 0) {
+        hud->Draw();
+        return;
+    }
     for (auto& mark : marks) mark->Draw();
     for (auto& text : texts) text->Draw();
 }
@@ -159,6 +198,8 @@ void SpellCardTest::Unload()
     counter = nullptr;
     texts.clear();
     marks.clear();
+    hud.reset();
+    page = 0;
     clock = 0.0f;
     frames = 0;
 }

@@ -84,22 +84,42 @@ void SpellCard::Build()
     placement->setScale(kHalfSize);
     placement->setPosition(kOffscreen);
     AddComponent(placement);
-    frame = ui::MakeSprite("Spell_Card_Frame", kHalfSize, "static_anim");
+    // Every "static_anim" sprite carries its frame: the program keeps the last sprite's sheet
+    // numbers otherwise.
+    frame = SheetSprite("Spell_Card_Frame", kHalfSize, 0);
     token = SheetSprite("Token_Sheet", glm::vec2(32.0f), std::clamp(spell.element, 0, 4));
     const int firstFrames[4] = {1, 4, 7, 10};
     for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i] = SheetSprite("Spell_Card_Block", glm::vec2(82.0f, 32.0f), firstFrames[i]);
     title = ui::MakeLabel(spell.name, kTitleSize, kNumberInk);
-    ui::FitText(*title, kTitleSize, kTitleWidth);
     for (auto& number : numberTexts) number = ui::MakeLabel("", 36.0f, kNumberInk, kAlignCenter);
-    description = ui::MakeLabel(spell.description, spell.description.size() < 100 ? 22.0f : 18.0f, kNumberInk);
+    description = ui::MakeLabel(spell.description, 22.0f, kNumberInk);
     description->setAlignment(kAlignLeft, kAlignTop);
-    WrapToWidth(*description, kTextWidth);
     flavour = ui::MakeLabel(spell.flavor, 16.0f, kFlavourInk);
     flavour->setAlignment(kAlignLeft, kAlignTop);
-    WrapToWidth(*flavour, kTextWidth);
+    SizeTexts();
     arrow = std::make_unique<Arrow>();
     arrow->Show(false);
     RefreshNumbers();
+    PlaceChildren();
+}
+
+void SpellCard::SizeTexts()
+{
+    const float s = cardScale;
+    ui::FitText(*title, kTitleSize * s, kTitleWidth * s);
+    for (auto& number : numberTexts) number->setScale(36.0f * s);
+    description->setScale((spell.description.size() < 100 ? 22.0f : 18.0f) * s);
+    WrapToWidth(*description, kTextWidth * s);
+    flavour->setScale(16.0f * s);
+    WrapToWidth(*flavour, kTextWidth * s);
+}
+
+void SpellCard::SetCardScale(float scale)
+{
+    if (!(scale > 0.0f) || scale == cardScale) return;
+    cardScale = scale;
+    Get<AnchorTransform>()->setScale(HalfSize());
+    SizeTexts();
     PlaceChildren();
 }
 
@@ -210,22 +230,24 @@ void SpellCard::StepGlide(float dt)
 void SpellCard::PlaceChildren()
 {
     const glm::vec2 at = Position();
-    ui::PlaceSprite(*frame, at, kHalfSize);
-    ui::PlaceSprite(*token, at + kTokenOffset, glm::vec2(32.0f));
-    arrow->SetPosition(at.x + kArrowOffset.x, at.y + kArrowOffset.y);
-    title->setPosition(at.x + kTitleOffset.x, at.y + kTitleOffset.y);
+    const float s = cardScale;
+    auto place = [&](Text& text, glm::vec2 offset) { text.setPosition(at.x + s * offset.x, at.y + s * offset.y); };
+    ui::PlaceSprite(*frame, at, HalfSize());
+    ui::PlaceSprite(*token, at + s * kTokenOffset, glm::vec2(32.0f * s));
+    ui::PlaceSprite(*arrow, at + s * kArrowOffset, glm::vec2(64.0f * s));
+    place(*title, kTitleOffset);
     for (std::size_t i = 0; i < 4; ++i) {
-        ui::PlaceSprite(*blocks[i], at + kBlockOffsets[i], glm::vec2(82.0f, 32.0f));
-        numberTexts[i]->setPosition(at.x + kNumberOffsets[i].x, at.y + kNumberOffsets[i].y);
+        ui::PlaceSprite(*blocks[i], at + s * kBlockOffsets[i], s * glm::vec2(82.0f, 32.0f));
+        place(*numberTexts[i], kNumberOffsets[i]);
     }
-    description->setPosition(at.x + kDescriptionOffset.x, at.y + kDescriptionOffset.y);
-    flavour->setPosition(at.x + kFlavourOffset.x, at.y + kFlavourOffset.y);
+    place(*description, kDescriptionOffset);
+    place(*flavour, kFlavourOffset);
 }
 
 void SpellCard::ReadMouse()
 {
     const bool over = showStats && inputOpen && !locked && !expanded && !ui::MouseClaimedByOther(this) &&
-                      ui::InsideRect(ui::CursorUi(), Position(), kHalfSize);
+                      ui::InsideRect(ui::CursorUi(), Position(), HalfSize());
     if (!over) {
         hovered = selected = false;
         return;

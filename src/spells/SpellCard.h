@@ -42,6 +42,11 @@ public:
     // Places the card at once (no glide).
     void SetPosition(glm::vec2 position);
     glm::vec2 Position() const;
+    // Draws the whole card (children, texts, arrow, hit box) at this share of its full size, so a
+    // hand fits a small window (see spell_hand::CardScale). 1 is the full 384 x 512 card.
+    void SetCardScale(float scale);
+    float CardScale() const { return cardScale; }
+    glm::vec2 HalfSize() const { return kHalfSize * cardScale; }
     // Half alpha on the frame, token and name while greyed (no AP or no target).
     void SetGreyed(bool greyed);
     const CardNumbers& Numbers() const { return numbers; }
@@ -82,6 +87,7 @@ private:
     void StepGlide(float dt);
     void PlaceChildren();
     void ReadMouse();
+    void SizeTexts();
 
     CardSpell spell;
     CardHolder holder;
@@ -89,4 +95,5 @@ private:
     bool inputOpen = true;
     bool computerActing = false;
     bool lastCastableLook = false;
+    float cardScale = 1.0f;
 };

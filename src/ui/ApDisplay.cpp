@@ -50,8 +50,8 @@ glm::vec2 AP::PipPosition(int index) const
 
 void AP::Layout()
 {
-    // Bottom left, above the hand of cards, whose tops reach about 240 units up.
-    origin = ui::HudPoint(AnchorTransform::kBottomLeft, glm::vec2(56.0f, 280.0f));
+    // Bottom left, just above the hand of cards and their arrows.
+    origin = ui::HudPoint(AnchorTransform::kBottomLeft, glm::vec2(56.0f, clearance + 45.0f));
     Get<AnchorTransform>()->setPosition(origin);
     const int shown = std::max(current.pips, 1);
     const float half = 0.5f * kPipStep * static_cast<float>(shown - 1) + 40.0f;

@@ -35,6 +35,9 @@ public:
     // the row (no wizard of the side in play selected).
     void Show(bool shown, int actionPoints, int previewCost = 0);
     const ApPips& Pips() const { return current; }
+    // How far above the bottom edge the hand of cards reaches (spell_hand::ReservedHeight); the
+    // row sits just above it.
+    void SetBottomClearance(float units) { clearance = units; }
     glm::vec2 PipPosition(int index) const;
 
     void Update(float dt) override;
@@ -48,4 +51,5 @@ private:
     void Layout();
     ApPips current;
     glm::vec2 origin{0.0f};
+    float clearance = 247.0f;
 };

@@ -3,12 +3,15 @@
 #include "objects/AnchorTransform.h"
 #include "objects/Texture.h"
 #include "render/Text.h"
+#include "ui/HudLayout.h"
 #include "ui/Pointer.h"
 #include "ui/SmartButton.h"
 
 namespace {
 constexpr float kButtonRowY = -100.0f;
 constexpr float kMessageY = 100.0f;
+constexpr float kMessageWidth = 860.0f;
+const glm::vec4 kDim(0.0f, 0.0f, 0.0f, 0.5f);
 }  // namespace
 
 ButtonPrompt::ButtonPrompt(const std::string& text, const std::vector<std::string>& labels)
@@ -20,6 +23,8 @@ ButtonPrompt::ButtonPrompt(const std::string& text, const std::vector<std::strin
     sprite->program = "static";
     AddComponent(sprite);
     message = std::make_unique<Text>(text, this, glm::vec2(0.0f, kMessageY), glm::vec4(1.0f));
+    FitMessage();
+    dim = ui::MakeSprite("None", glm::vec2(1.0f), "static", kDim);
     for (const std::string& label : labels) AddButton(label);
 }
 
@@ -54,6 +59,22 @@ void ButtonPrompt::SetButtonTexture(const std::string& textureName)
 void ButtonPrompt::SetMessage(const std::string& text)
 {
     message->setText(text);
+    FitMessage();
+}
+
+void ButtonPrompt::SetMessageSize(float size)
+{
+    messageSize = size;
+    FitMessage();
+}
+
+void ButtonPrompt::FitMessage()
+{
+    // Long questions wrap rather than run past the panel's edges.
+    message->setWrapWidth(0.0f);
+    message->setScale(messageSize);
+    for (float wrap = 60.0f; wrap >= 10.0f && ui::TextWidth(*message) > kMessageWidth; wrap -= 4.0f)
+        message->setWrapWidth(wrap);
 }
 
 void ButtonPrompt::SetPosition(glm::vec2 position)
@@ -89,6 +110,8 @@ void ButtonPrompt::Update(float dt)
 void ButtonPrompt::Draw()
 {
     if (!visible) return;
+    ui::PlaceSprite(*dim, glm::vec2(0.0f), glm::vec2(ui::HudViewport()) * 0.5f);
+    dim->Draw();
     Object::Draw();
     for (auto& button : buttons) button->Draw();
     message->Draw();

@@ -18,7 +18,8 @@ class Text;
 // The owner sets `visible` and binds each button:
 //     prompt.buttons[0]->SetOnClick([this] { ... });
 // A hidden prompt neither draws nor tests its buttons. A shown one is the topmost receiver: update
-// it before anything it covers; its panel swallows presses that miss its buttons.
+// it before anything it covers; its panel swallows presses that miss its buttons. The message is
+// drawn at size 28 (SetMessageSize changes it) and wrapped to the panel.
 class ButtonPrompt : public Object {
 public:
     explicit ButtonPrompt(const std::string& message, const std::vector<std::string>& labels = {});
@@ -27,6 +28,7 @@ public:
     void AddButton(const std::string& labelText);
     void SetButtonTexture(const std::string& textureName);
     void SetMessage(const std::string& message);
+    void SetMessageSize(float size);
     void SetPosition(glm::vec2 position);
     // The button with that caption, or nullptr.
     SmartButton* ButtonLabelled(const std::string& labelText) const;
@@ -37,9 +39,13 @@ public:
     void Draw() override;
 
     std::unique_ptr<Text> message;
+    // Darkens the screen behind a shown prompt, so the question stands out from the battle.
+    std::unique_ptr<Object> dim;
     std::vector<std::unique_ptr<SmartButton>> buttons;
     bool visible = false;
 
 private:
     void LayOutRow();
+    void FitMessage();
+    float messageSize = 28.0f;
 };

@@ -17,6 +17,8 @@ std::vector<FloatingTextLayer*>& Layers()
     return *layers;
 }
 
+const glm::vec4 kOutline(0.08f, 0.05f, 0.08f, 1.0f);
+
 void ForgetEverywhere(const Object* object)
 {
     for (FloatingTextLayer* layer : Layers()) layer->Forget(object);
@@ -78,11 +80,16 @@ bool FloatingTextLayer::Create(const std::string& text, glm::vec2 at, const Obje
     entry.follow = follow;
     const auto sameSpot = std::count_if(waiting.begin(), waiting.end(), [at](const Entry& e) { return e.origin == at; });
     entry.delay = kQueueDelay * static_cast<float>(sameSpot);
-    entry.text = std::make_unique<Text>();
-    entry.text->screenSpace = false;  // a world text: it moves and zooms with the map
-    entry.text->color = ColorFor(colorCode);
-    entry.text->setScale(scale);
-    entry.text->setText(text);
+    auto make = [&](glm::vec4 color) {
+        auto made = std::make_unique<Text>();
+        made->screenSpace = false;  // a world text: it moves and zooms with the map
+        made->color = color;
+        made->setScale(scale);
+        made->setText(text);
+        return made;
+    };
+    for (auto& dark : entry.outline) dark = make(kOutline);
+    entry.text = make(ColorFor(colorCode));
     Place(entry);
     waiting.push_back(std::move(entry));
     return true;
@@ -92,7 +99,11 @@ void FloatingTextLayer::Place(Entry& entry)
 {
     if (entry.follow) entry.origin = WorldPosition(*entry.follow);
     const float risen = kRise * std::clamp(1.0f - entry.remaining / entry.lifetime, 0.0f, 1.0f);
-    entry.text->setPosition(entry.origin.x, entry.origin.y + risen);
+    const glm::vec2 at(entry.origin.x, entry.origin.y + risen);
+    entry.text->setPosition(at.x, at.y);
+    const float d = std::clamp(0.07f * entry.text->Placement()->scale.x, 1.0f, 3.0f);
+    const glm::vec2 around[4] = {{d, d}, {-d, d}, {d, -d}, {-d, -d}};
+    for (std::size_t i = 0; i < entry.outline.size(); ++i) entry.outline[i]->setPosition(at.x + around[i].x, at.y + around[i].y);
 }
 
 void FloatingTextLayer::Update(float dt)
@@ -111,13 +122,19 @@ void FloatingTextLayer::Update(float dt)
         if (it->remaining <= 0.0f) {
             // The text dies after the list is whole again (its destruction is announced to Forget).
             std::unique_ptr<Text> finished = std::move(it->text);
+            auto finishedOutline = std::move(it->outline);
             it = shown.erase(it);
             continue;
         }
         it->remaining -= dt;
         // Linear fade; the last frame drawn is fully transparent and at the top of the rise.
-        it->text->color.a = std::max(it->remaining, 0.0f) / it->lifetime;
+        const float alpha = std::max(it->remaining, 0.0f) / it->lifetime;
+        it->text->color.a = alpha;
         Place(*it);
+        for (auto& dark : it->outline) {
+            dark->color.a = alpha * alpha;  // the outline fades a little ahead of the letters
+            dark->Update(dt);
+        }
         it->text->Update(dt);
         ++it;
     }
@@ -125,7 +142,10 @@ void FloatingTextLayer::Update(float dt)
 
 void FloatingTextLayer::Draw()
 {
-    for (Entry& entry : shown) entry.text->Draw();
+    for (Entry& entry : shown) {
+        for (auto& dark : entry.outline) dark->Draw();
+        entry.text->Draw();
+    }
 }
 
 void FloatingTextLayer::Clear()

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     struct Entry {
         float remaining = 0.0f;
         std::unique_ptr<Text> text;
+        // Dark copies around it, an outline that keeps the text readable on any tile.
+        std::array<std::unique_ptr<Text>, 4> outline;
         float lifetime = 0.0f;
         float delay = 0.0f;
         glm::vec2 origin{0.0f};           // where it started (the followed object's position)

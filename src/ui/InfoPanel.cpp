@@ -69,7 +69,8 @@ void InfoPanel::Layout()
     Get<AnchorTransform>()->setPosition(at);
     ui::PlaceSprite(*frame, at, glm::vec2(kHalfWidth, kHalfHeight));
     ui::PlaceSprite(*paper, at + glm::vec2(0.0f, -30.0f), glm::vec2(kHalfWidth - kMargin, kHalfHeight - 44.0f));
-    ui::PlaceSprite(*selector, at + glm::vec2(-kHalfWidth + 2.0f * kMargin, kHalfHeight - 28.0f), glm::vec2(12.0f));
+    // The gold corner brackets frame the coordinates of the tile shown.
+    ui::PlaceSprite(*selector, at + glm::vec2(0.0f, kHalfHeight - 54.0f), glm::vec2(68.0f, 14.0f));
     title->setPosition(at.x, at.y + kHalfHeight - 28.0f);
     coordinates->setPosition(at.x, at.y + kHalfHeight - 54.0f);
     biome->setPosition(at.x + kTextLeft, at.y - 4.0f);
@@ -89,6 +90,6 @@ void InfoPanel::Draw()
 {
     frame->Draw();
     paper->Draw();
-    selector->Draw();
+    if (hasTile) selector->Draw();
     for (Text* text : {title.get(), coordinates.get(), biome.get(), alignment.get(), objectText.get()}) text->Draw();
 }

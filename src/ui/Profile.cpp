@@ -13,7 +13,7 @@
 namespace {
 const glm::vec4 kLightInk(0.96f, 0.92f, 0.8f, 1.0f);
 constexpr float kSlotStep = 80.0f;
-const glm::vec2 kHeartHalf(80.0f, 15.0f);
+const glm::vec2 kHeartHalf(64.0f, 13.0f);
 const glm::vec2 kIconHalf(18.0f, 18.0f);
 }  // namespace
 

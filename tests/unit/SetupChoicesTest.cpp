@@ -133,6 +133,7 @@ TEST(TeamColors, PictureFrameCountOnlyNarrowsTheTable)
     EXPECT_EQ(StepTeamColor(7, +1, kTeamColors[1], 20), 0);
     EXPECT_EQ(StepTeamColor(7, +1, kTeamColors[1], 0), 0);
     EXPECT_EQ(StepTeamColor(5, -1, kTeamColors[1], -3), 4);
+    EXPECT_EQ(StepTeamColor(0, +1, kTeamColors[1], 1), 2) << "one frame cannot hold two sides' colours";
 }
 
 TEST_F(SetupChoicesTest, EnteringTheScreenStartsFromTheSameChoices)

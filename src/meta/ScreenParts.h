@@ -1,0 +1,35 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include <glm/glm.hpp>
+
+class Background;
+class Object;
+class Text;
+
+// Pieces the setup and victory screens build their pages from.
+namespace screenparts {
+
+// A picture in interface space: an AnchorTransform at `at` with half-size `halfSize`, drawn with
+// mesh "SquareMesh" and the given program.
+std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, glm::vec2 halfSize,
+                                    const std::string& program = "static");
+// An interface text at `at`, letters `size` units tall.
+std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size, glm::vec4 color);
+// Shows frame `frame` of a sheet picture (held there; limited to the sheet's frames).
+void ShowFrame(Object& picture, int frame);
+// How many frames the picture's texture has (0 when it has none).
+int FrameCount(const Object& picture);
+void SetTexture(Object& picture, const std::string& texture);
+
+// The wood backdrop of the menus, tiled at its picture's size.
+std::unique_ptr<Background> MakeBackdrop();
+// Covers a window of width x height wherever the camera stands.
+void FitBackdrop(Background* backdrop, int width, int height);
+
+// Back to the screen this one was opened over; a screen started on its own (from the command
+// line) goes to the main menu instead.
+void LeaveScreen();
+
+}  // namespace screenparts
