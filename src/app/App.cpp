@@ -47,8 +47,17 @@ void OnStopSignal(int signal)
     stopRequested = 1;
 }
 
-void InstallStopSignals()
+// A crash writes what the log still holds before the process dies with the same signal.
+void OnFatalSignal(int signal)
 {
+    if (Log* log = Log::Get()) log->Flush();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void InstallSignalHandlers()
+{
+    for (int fatal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) std::signal(fatal, OnFatalSignal);
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
@@ -122,6 +131,7 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     glfwSwapBuffers(window);
+    if (Log* log = Log::Get()) log->Flush();
     // A scene change loaded its content inside this frame: that time is not the next frame's.
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
@@ -161,6 +171,7 @@ int RunGame(const Options& options, const std::string& startSetup)
     Engine& engine = Engine::Instance();
     engine.InitSystems();
     print("Engine: Init");
+    if (Log* log = Log::Get()) log->EndStartup();
     SaveConfig();
     ApplyDisplaySettings();
     input::OnFramebufferSize(window, static_cast<int>(resolution.width), static_cast<int>(resolution.height));
@@ -211,6 +222,6 @@ int RunApp(int argc, char** argv)
     savefolder::RememberStartFolder(std::filesystem::current_path(ignored));
     MoveToExecutableFolder();
     if (options.checkData) return datacheck::RunAll(options.noGl);
-    InstallStopSignals();
+    InstallSignalHandlers();
     return RunGame(options, startSetup.text);
 }
