@@ -27,9 +27,27 @@ void OnPress(int key, Camera* camera)
 }
 }  // namespace
 
+static std::vector<int>& KeyQueue()
+{
+    static std::vector<int> keys;
+    return keys;
+}
+
+std::vector<int> TakeKeyPresses()
+{
+    std::vector<int> taken;
+    taken.swap(KeyQueue());
+    return taken;
+}
+
 void HandleKey(int key, int action, Camera* camera)
 {
     InputState& in = Input();
+    if (action == kPress && !in.cameraInputLocked) {
+        std::vector<int>& keys = KeyQueue();
+        if (static_cast<int>(keys.size()) >= kKeyQueueLimit) keys.erase(keys.begin());
+        keys.push_back(key);
+    }
     if (key < kFirstKey || key > kLastKey || action == kRepeat) return;
     bool pressed = action == kPress;
     // A release still ends a key held from before the lock, or the camera would scroll on

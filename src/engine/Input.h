@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 struct GLFWwindow;
 class Camera;
@@ -33,6 +34,11 @@ constexpr int kPress = 1;
 constexpr int kRepeat = 2;
 
 void HandleKey(int key, int action, Camera* camera);
+// Key presses (not repeats) since the last TakeKeyPresses, oldest first, for scenes that act on
+// single keys (the battle's Escape, F, C and shortcuts). At most kKeyQueueLimit are kept: a scene
+// that never takes them loses the oldest, and a scene that starts taking them calls it once first.
+constexpr int kKeyQueueLimit = 16;
+std::vector<int> TakeKeyPresses();
 void HandleMouseButton(int button, int action, double cursorX, double cursorY);
 void HandleCursor(double x, double y, Camera* camera);
 void HandleScroll(double yoffset, Camera* camera);

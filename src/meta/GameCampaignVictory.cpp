@@ -36,9 +36,10 @@ void GameCampaignVictory::BuildButtons()
               Leave{kSceneGameMap, true, false});
     AddButton(std::make_unique<SmartButton>(180.0f, 40.0f, kButtonOffset, AnchorTransform::kBottomRight, "Return to Map"),
               Leave{kSceneMenuCampaign, false, true});
-    panel = screenparts::MakePicture("Dossier_Panel", {0.0f, -125.0f}, {220.0f, 125.0f});
-    report = screenparts::MakeText("", {0.0f, -30.0f}, 24.0f, kInk);
+    panel = screenparts::MakePicture("Dossier_Panel", {0.0f, -118.0f}, {232.0f, 136.0f});
+    report = screenparts::MakeText("", {0.0f, -2.0f}, screenparts::kReportSize, kInk);
     report->setAlignment(kAlignCenter, kAlignTop);
+    report->setWrapWidth(screenparts::kReportWrap);
 }
 
 void GameCampaignVictory::Record()

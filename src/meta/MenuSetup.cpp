@@ -1,5 +1,6 @@
 #include "meta/MenuSetup.h"
 
+#include "engine/Log.h"
 #include "meta/Config.h"
 #include "meta/Factions.h"
 #include "meta/MapPresets.h"
@@ -100,7 +101,7 @@ void MenuSetup::BuildCommon()
 void MenuSetup::BuildPlayerColumn(int player, float x)
 {
     Side& side = sides[static_cast<std::size_t>(player - 1)];
-    AddPicture(playerPieces, screenparts::MakePicture("Cheat_Panel", {x, 95.0f}, {290.0f, 185.0f}));
+    AddPicture(playerPieces, screenparts::MakePicture("Cheat_Panel", {x, 87.0f}, {290.0f, 193.0f}));
     AddText(playerPieces, screenparts::MakeText(player == 1 ? "Player 1" : "Player 2", {x, 250.0f}, 32.0f, kGold));
     side.logo = AddPicture(playerPieces, screenparts::MakePicture("Faction_Logos", {x - 80.0f, 175.0f}, {44.0f, 44.0f}, "static_anim"));
     side.pawn = AddPicture(playerPieces, screenparts::MakePicture("Mages_Guild", {x + 80.0f, 175.0f}, {52.0f, 52.0f}, "setup_pawn_ui_anim"));
@@ -108,10 +109,10 @@ void MenuSetup::BuildPlayerColumn(int player, float x)
     auto* facings = new Animation();
     facings->play(0, 4, 1.5f, true);  // the four facings; the others are the defeated looks
     side.pawn->AddComponent(facings);
-    side.swatch = AddPicture(playerPieces, screenparts::MakePicture("Team_Colors", {x, 92.0f}, {26.0f, 26.0f}, "static_anim"));
-    auto description = screenparts::MakeText("", {x, 50.0f}, 19.0f, kCream);
+    side.swatch = AddPicture(playerPieces, screenparts::MakePicture("Team_Colors", {x, 100.0f}, {26.0f, 26.0f}, "static_anim"));
+    auto description = screenparts::MakeText("", {x, 64.0f}, screenparts::kDescriptionSize, kCream);
     description->setAlignment(kAlignCenter, kAlignTop);
-    description->setWrapWidth(34.0f);
+    description->setWrapWidth(screenparts::kDescriptionWrap);
     side.description = AddText(playerPieces, std::move(description));
 
     AddButton(playerButtons, Arrow(false, {x - 200.0f, 175.0f}))->SetOnClick([this, player] {
@@ -123,7 +124,7 @@ void MenuSetup::BuildPlayerColumn(int player, float x)
         ShowSide(player);
     });
     for (int direction : {-1, +1}) {
-        AddButton(playerButtons, Arrow(direction > 0, {x + 70.0f * static_cast<float>(direction), 92.0f}))
+        AddButton(playerButtons, Arrow(direction > 0, {x + 70.0f * static_cast<float>(direction), 100.0f}))
             ->SetOnClick([this, player, direction] {
                 Side& shown = sides[static_cast<std::size_t>(player - 1)];
                 choices.StepColor(player, direction, shown.swatch ? screenparts::FrameCount(*shown.swatch) : 8);
@@ -238,6 +239,10 @@ void MenuSetup::CarryOut(Request request)
     }
     choices.Start(PlayerProfile);
     SaveProfile();
+    const BattleSetupRecord& s = BattleSetup;
+    print("MenuSetup: Start Game: level ", s.levelName, ", factions ", s.player1Faction, " and ", s.player2Faction,
+          ", computer ", s.cpuEnabled ? DifficultyLabel(s.aiDifficulty) : "off", ", duplication protection ",
+          s.duplicationProtection ? "Y" : "N", ", divine intervention ", s.divineIntervention ? "Y" : "N");
     if (SceneSystem* scenes = SceneSystem::Instance()) scenes->switchTo(kSceneGameMap);
 }
 

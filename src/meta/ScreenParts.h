@@ -11,6 +11,12 @@ class Text;
 // Pieces the setup and victory screens build their pages from.
 namespace screenparts {
 
+// Letter sizes and wrap widths (in widths of the letter "e") of the screens' longer texts.
+inline constexpr float kDescriptionSize = 19.0f;
+inline constexpr float kDescriptionWrap = 34.0f;
+inline constexpr float kReportSize = 24.0f;
+inline constexpr float kReportWrap = 30.0f;
+
 // A picture in interface space: an AnchorTransform at `at` with half-size `halfSize`, drawn with
 // mesh "SquareMesh" and the given program.
 std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, glm::vec2 halfSize,

@@ -50,8 +50,8 @@ void VictoryScreen::Load()
     facings->play(0, 4, 1.5f, true);
     pawn->AddComponent(facings);
     for (std::size_t i = 0; i < fireworkPictures.size(); ++i) {
-        const float x = i == 0 ? -470.0f : 470.0f;
-        fireworkPictures[i] = screenparts::MakePicture("Firework", {x, 250.0f}, {48.0f, 48.0f}, "static_anim");
+        const float x = i == 0 ? -560.0f : 560.0f;
+        fireworkPictures[i] = screenparts::MakePicture("Firework", {x, 305.0f}, {40.0f, 40.0f}, "static_anim");
         screenparts::ShowFrame(*fireworkPictures[i], 0);
     }
     for (int i = 0; i < kFireworkEmitters; ++i) emitters.push_back(std::make_unique<Emitter>("firework"));

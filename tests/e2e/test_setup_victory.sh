@@ -42,6 +42,8 @@ wait_log "^Current Scene: MenuSetup$"
 click 1126 634
 click 1126 634
 wait_log "^Scene System: Switiching to Level1$"
+grep -q "^MenuSetup: Start Game: level SquareIsland, factions 1 and 1, computer off, duplication protection N, divine intervention N$" \
+  "$build/Log.txt" || fail "defaults: $(grep '^MenuSetup: Start' "$build/Log.txt")"
 stop_hard
 expect games_played 1 "setup start"
 expect mages_guild_used 2 "two players on one faction"
@@ -53,11 +55,16 @@ start_game --scene 9
 win=$(wait_window)
 wait_log "^Current Scene: MenuSetup$"
 click 890 505    # CPU: N -> Y
+click 1065 505   # EASY -> MEDIUM
+click 1065 505   # MEDIUM -> HARD
+click 820 582    # Divine Intervention: N -> Y
 click 1160 185   # player 2's faction >
 click 1126 634   # Map Select >
 click 860 240    # map >
 click 1126 634   # Start Game >
 wait_log "^Scene System: Switiching to Level1$"
+grep -q "^MenuSetup: Start Game: level SwirlIsland, factions 1 and 2, computer HARD, duplication protection N, divine intervention Y$" \
+  "$build/Log.txt" || fail "computer start: $(grep '^MenuSetup: Start' "$build/Log.txt")"
 stop_hard
 expect games_played 1 "computer start"
 expect mages_guild_used 1 "computer start"

@@ -138,3 +138,32 @@ TEST(StickyToggle, FiresOncePerCompletedPress)
     EXPECT_TRUE(input::StickyToggle(input::kPress, input::kRelease));
     EXPECT_FALSE(input::StickyToggle(input::kRelease, input::kRelease));
 }
+
+TEST_F(InputTest, KeyPressesQueueForTheSceneThatTakesThem)
+{
+    input::TakeKeyPresses();
+    input::HandleKey(kEscape, input::kPress, &cam);
+    input::HandleKey('1', input::kPress, nullptr);  // below the camera keys' range, still queued
+    input::HandleKey('1', input::kRepeat, nullptr);
+    input::HandleKey('1', input::kRelease, nullptr);
+    EXPECT_EQ(input::TakeKeyPresses(), (std::vector<int>{kEscape, '1'}));
+    EXPECT_TRUE(input::TakeKeyPresses().empty());
+}
+
+TEST_F(InputTest, KeyQueueKeepsTheNewestWhenNobodyTakesIt)
+{
+    input::TakeKeyPresses();
+    for (int i = 0; i < input::kKeyQueueLimit + 5; ++i) input::HandleKey(kSpace, input::kPress, nullptr);
+    input::HandleKey(kEscape, input::kPress, nullptr);
+    std::vector<int> keys = input::TakeKeyPresses();
+    ASSERT_EQ(static_cast<int>(keys.size()), input::kKeyQueueLimit);
+    EXPECT_EQ(keys.back(), kEscape);
+}
+
+TEST_F(InputTest, LockedInputQueuesNoKeys)
+{
+    input::TakeKeyPresses();
+    Input().cameraInputLocked = true;
+    input::HandleKey(kEscape, input::kPress, nullptr);
+    EXPECT_TRUE(input::TakeKeyPresses().empty());
+}

@@ -19,7 +19,7 @@ constexpr glm::vec2 kCpuToggle{250.0f, -145.0f};
 constexpr glm::vec2 kPageButtonRight{486.0f, -274.0f};
 constexpr glm::vec2 kPageButtonLeft{-486.0f, -274.0f};
 constexpr glm::vec2 kMapNext{220.0f, 120.0f};
-constexpr glm::vec2 kPlayer1ColorNext{-250.0f, 92.0f};
+constexpr glm::vec2 kPlayer1ColorNext{-250.0f, 100.0f};
 constexpr glm::vec2 kFreePlayAgain{0.0f, -72.0f};
 constexpr glm::vec2 kCampaignPlayAgain{-416.0f, -234.0f};
 

@@ -79,7 +79,8 @@ float Ring(float dx, float dy)
     return std::exp(-std::pow((d - 0.75f) * 9, 2));
 }
 
-// Projectiles fly to the right; the game turns them towards their target.
+// Projectiles are painted flying to the right and stored pointing up (+y): the game turns a
+// sprite by its flight angle minus 90 degrees, so up is the direction it flies.
 Image Projectile(const ArtContext& a, int e)
 {
     Image img(32, 32);
@@ -119,7 +120,7 @@ Image Projectile(const ArtContext& a, int e)
         break;
     }
     img.outline(WithAlpha(ink, 200), 200);
-    return img.scaled(2);
+    return img.scaled(2).rotatedCCW();
 }
 }  // namespace
 
