@@ -54,10 +54,13 @@ void Reported(Step step)
     }
 }
 
+// Whether the file was written; a failure has been reported.
 template <typename Save>
-void SaveInFolder(const char* name, Save save)
+bool SaveInFolder(const char* name, Save save)
 {
-    if (!savingDisabled) Reported([&] { save(GetSaveFolder() / name); });
+    bool written = false;
+    if (!savingDisabled) Reported([&] { written = save(GetSaveFolder() / name); });
+    return written;
 }
 
 // The save folder for this run, or nothing (reported once) when none can be found or made.
@@ -104,12 +107,12 @@ void LoadConfigAndProfile(GLFWwindow* window)
 
 void SaveConfig()
 {
-    SaveInFolder(kConfigName, [](const fs::path& file) { SaveConfigFile(file, UserConfig); });
+    SaveInFolder(kConfigName, [](const fs::path& file) { return SaveConfigFile(file, UserConfig); });
 }
 
-void SaveProfile()
+bool SaveProfile()
 {
-    SaveInFolder(kProfileName, [](const fs::path& file) { SaveProfileFile(file, PlayerProfile); });
+    return SaveInFolder(kProfileName, [](const fs::path& file) { return SaveProfileFile(file, PlayerProfile); });
 }
 
 namespace {

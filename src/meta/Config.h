@@ -50,7 +50,8 @@ struct Resolution {
 void LoadConfigAndProfile(GLFWwindow* window);
 // Each save rewrites its file whole and crash-safe, and only when the file already exists.
 void SaveConfig();
-void SaveProfile();
+// Whether Profile.json was written (a failure has already been reported).
+bool SaveProfile();
 bool GetSetting(int id);
 void SetSetting(int id, bool value);
 Resolution GetConfiguredResolution();

@@ -6,6 +6,7 @@
 #include "objects/Texture.h"
 #include "objects/Transform.h"
 #include "render/Text.h"
+#include "spells/SpellBook.h"
 #include "spells/SpellCard.h"
 #include "spells/SpellHand.h"
 #include "ui/ApDisplay.h"
@@ -61,12 +62,26 @@ std::vector<CardSpell> SampleSpells()
     return spells;
 }
 
+// The shipped spells the pages show, in hand order; a spell the book lacks keeps its made-up
+// stand-in, so the pages work without the spell files too.
+std::vector<CardSpell> ShownSpells()
+{
+    std::vector<CardSpell> spells = SampleSpells();
+    SpellBook book;
+    for (int element = 0; element < kElementCount; ++element) book.AddListFile(static_cast<ElementType>(element));
+    const char* const names[] = {"Fireball", "Frost_Bolt", "Stone_Wall", "Gust", "Cantrip", "Tidal_Wave", "Ember_Field"};
+    for (std::size_t i = 0; i < spells.size(); ++i)
+        if (const Spell* spell = book.Find(names[i])) spells[i] = CardSpellFrom(*spell);
+    return spells;
+}
+
 std::unique_ptr<Object> IslandTile(const char* biome, int column, int row)
 {
     auto tile = std::make_unique<Object>();
     auto* placement = new Transform();
-    placement->setPosition(64.0f * static_cast<float>(column), -64.0f * static_cast<float>(row));
-    placement->setScale(32.0f, 32.0f);
+    // Tiles drawn at twice their battle size: a quarter of the sprites fill the screen.
+    placement->setPosition(128.0f * static_cast<float>(column), -128.0f * static_cast<float>(row));
+    placement->setScale(64.0f, 64.0f);
     tile->AddComponent(placement);
     auto* sprite = new Texture("SquareMesh", biome);
     sprite->program = "basic";
@@ -95,7 +110,7 @@ TileView ShownTile(int page)
 
 }  // namespace
 
-HudShowcase::HudShowcase() : spells(SampleSpells())
+HudShowcase::HudShowcase() : spells(ShownSpells())
 {
     BuildIsland();
     BuildHud();
@@ -113,8 +128,8 @@ const char* HudShowcase::PageName(int shown)
 void HudShowcase::BuildIsland()
 {
     const char* const biomes[] = {"Grass_Tile", "Fire_Tile", "Water_Tile", "Earth_Tile", "Wind_Tile", "Aether_Tile", "Sand_Tile"};
-    for (int row = -6; row <= 6; ++row)
-        for (int column = -10; column <= 10; ++column)
+    for (int row = -3; row <= 3; ++row)
+        for (int column = -5; column <= 5; ++column)
             island.push_back(IslandTile(biomes[(column * column + 3 * row * row + column * row + 70) % 7], column, row));
 }
 
@@ -202,7 +217,7 @@ void HudShowcase::Show(int shown)
     if (page == kAiming && hand.size() > 1) hand[1]->expanded = true;
     const TileView tile = ShownTile(page);
     info->ShowTile(&tile, 4);
-    const int cost = page == kAiming && hand.size() > 1 ? hand[1]->Spell().cost : 3;
+    const int cost = page == kAiming && hand.size() > 1 ? hand[1]->Shown().cost : 3;
     ap->Show(true, holder.actionPoints, ApPreviewCost(page == kWalk ? 1 : page == kAiming ? 2 : 0, holder.actionPoints, cost, true, 3));
     question->visible = page == kQuestion;
     choice->visible = page == kWidgets;
@@ -223,12 +238,12 @@ void HudShowcase::UpdateHand(float dt)
     for (int i : spell_hand::UpdateOrder(static_cast<int>(hand.size()), hoveredCard)) {
         SpellCard& card = *hand[static_cast<std::size_t>(i)];
         card.SetCardScale(spell_hand::CardScale(static_cast<int>(hand.size()), static_cast<float>(ui::HudViewport().x)));
-        card.SetGreyed(card.Spell().cost > holder.actionPoints);
+        card.SetGreyed(card.Shown().cost > holder.actionPoints);
         card.SetContext(holder, true, false);
         card.GlideTo(positions[static_cast<std::size_t>(i)]);
         card.Update(dt);
         if (card.hovered || card.expanded) nowHovered = nowHovered < 0 ? i : nowHovered;
-        if (card.selected) SetStatus("Selected card: " + card.Spell().name);
+        if (card.selected) SetStatus("Selected card: " + card.Shown().name);
     }
     hoveredCard = nowHovered;
 }
@@ -256,7 +271,7 @@ void HudShowcase::UpdateHud(float dt)
         // Three texts at one spot appear half a second apart.
         floating->Add("Burned: -5 HP", glm::vec2(128.0f, 0.0f), 2.5f, 20.0f, FloatingTextLayer::kRed);
         floating->Add("Confused!", glm::vec2(128.0f, 0.0f), 2.5f, 20.0f, FloatingTextLayer::kYellow);
-        floating->Add("+4", glm::vec2(-192.0f, 64.0f), 2.5f, 30.0f, FloatingTextLayer::kGreen);
+        floating->Add("+4", glm::vec2(-256.0f, 128.0f), 2.5f, 30.0f, FloatingTextLayer::kGreen);
     }
     floating->Update(dt);
 }

@@ -65,12 +65,17 @@ void WrapToWidth(Text& text, float maxWidth)
 
 }  // namespace
 
+SpellCard::SpellCard(const Spell& bookSpell) : spell(CardSpellFrom(bookSpell)), source(&bookSpell)
+{
+    Build();
+}
+
 SpellCard::SpellCard(const CardSpell& shown) : spell(shown)
 {
     Build();
 }
 
-SpellCard::SpellCard(const SpellCard& templateCard) : Object(), spell(templateCard.spell)
+SpellCard::SpellCard(const SpellCard& templateCard) : Object(), spell(templateCard.spell), source(templateCard.source)
 {
     Build();
 }

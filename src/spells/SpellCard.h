@@ -9,6 +9,7 @@
 #include "spells/SpellCardNumbers.h"
 
 class Arrow;
+class Spell;
 class Text;
 
 // One spell of a wizard's hand drawn as a card on the interface: frame, name, element token, the
@@ -28,6 +29,8 @@ public:
     static constexpr glm::vec2 kOffscreen{10000.0f, 10000.0f};
 
     // A template card, one per spell of the book.
+    explicit SpellCard(const Spell& spell);
+    // A card for numbers and texts given directly (tests, showcases).
     explicit SpellCard(const CardSpell& spell);
     // A hand card made from a template: the same spell, fresh children and arrow, state normal,
     // every flag false, parked outside the view.
@@ -50,7 +53,9 @@ public:
     // Half alpha on the frame, token and name while greyed (no AP or no target).
     void SetGreyed(bool greyed);
     const CardNumbers& Numbers() const { return numbers; }
-    const CardSpell& Spell() const { return spell; }
+    const CardSpell& Shown() const { return spell; }
+    // The book's spell the card stands for (null for a card made from plain numbers).
+    const Spell* Source() const { return source; }
     bool ArrowShown() const;
     int ArrowState() const;
 
@@ -90,6 +95,7 @@ private:
     void SizeTexts();
 
     CardSpell spell;
+    const Spell* source = nullptr;
     CardHolder holder;
     CardNumbers numbers;
     bool inputOpen = true;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "spells/Spell.h"
+
 namespace {
 
 constexpr int kInfiniteRange = 100;
@@ -42,6 +44,23 @@ void SetEffect(CardNumbers& n, const CardSpell& spell, bool bonus)
 }
 
 }  // namespace
+
+CardSpell CardSpellFrom(const Spell& spell)
+{
+    CardSpell card;
+    card.name = spell.name;
+    card.description = spell.description;
+    card.flavor = spell.flavor;
+    card.element = static_cast<int>(spell.element);
+    card.cost = spell.cost;
+    card.range = spell.range;
+    card.size = spell.size;
+    card.hitChance = spell.hitChance;
+    card.enemyDamageTotal = spell.enemyDamageTotal;
+    card.createArea = spell.createArea;
+    card.createsObjects = spell.createsObjects;
+    return card;
+}
 
 bool CardTileBonus(int element, const std::string& tileKind)
 {

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+class Spell;
+
 // What a spell card shows of its spell (filled from the spell book's Spell).
 struct CardSpell {
     std::string name;
@@ -15,6 +17,9 @@ struct CardSpell {
     int createArea = 0;
     bool createsObjects = false;
 };
+
+// The numbers and texts of a spell of the book.
+CardSpell CardSpellFrom(const Spell& spell);
 
 // The card's holder (the map's selected wizard) as far as the live numbers care.
 struct CardHolder {

@@ -4,6 +4,8 @@
 
 #include "WidgetTestSupport.h"
 #include "render/Text.h"
+#include "spells/Spell.h"
+#include "spells/SpellBook.h"
 #include "spells/SpellCard.h"
 #include "spells/SpellHand.h"
 #include "ui/Arrow.h"
@@ -410,4 +412,22 @@ TEST(SpellHand, ReservedHeightCoversTheCardsAndTheirArrows)
             }
         }
     }
+}
+
+TEST(SpellCard, BookSpellsShowTheirOwnNumbersAndTexts)
+{
+    SpellBook book(std::string(SOURCE_DATA_DIR) + "/Spells/");
+    ASSERT_EQ(book.AddListFile(ElementType::Fire).status, json::Status::Ok);
+    const Spell* fireball = book.Find("Fireball");
+    ASSERT_NE(fireball, nullptr);
+    SpellCard templateCard(*fireball);
+    SpellCard card(templateCard);
+    EXPECT_EQ(card.Source(), fireball);
+    EXPECT_EQ(card.title->sourceText, fireball->name);
+    EXPECT_EQ(card.description->sourceText, fireball->description);
+    EXPECT_FALSE(fireball->description.empty());
+    CardNumbers n = ComputeCardNumbers(card.Shown(), On("Fire_Tile"));
+    EXPECT_EQ(n.effect, std::to_string(fireball->enemyDamageTotal * 3 / 2));
+    EXPECT_EQ(n.range, std::to_string(fireball->range));
+    EXPECT_EQ(n.hit, std::to_string(fireball->hitChance));
 }

@@ -12,6 +12,7 @@ struct ArtContext {
     PixelMaps maps;
     Font sans;   // plain labels
     Font serif;  // lettering on cards and logos
+    Font lettering;  // the game's own letters (Berenika, the font of the "Alagard" atlas): the book
     std::string levels;  // the level files' folder (map thumbnails); may not exist yet
 };
 

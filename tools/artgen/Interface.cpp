@@ -202,8 +202,8 @@ Image MenuBook()
     img.rect(w / 2 - 2, 6, 4, h - 12, Hex(0x3b1420));  // spine gutter
     img.rect(w / 2 - 1, 6, 2, h - 12, rose0);
     for (int x = 12; x < w - 12; x += 3) img.set(x, h - 8, Hex(0xc9a97c));  // page edges
-    // A ribbon bookmark.
-    img.polygon({w - 40.0f, 8, w - 32.0f, 8, w - 32.0f, h + 0.0f, w - 36.0f, h - 5.0f, w - 40.0f, h + 0.0f}, gold);
+    // A ribbon bookmark hanging out below the pages, clear of what the pages show.
+    img.polygon({w - 40.0f, h - 14.0f, w - 32.0f, h - 14.0f, w - 32.0f, h + 0.0f, w - 36.0f, h - 5.0f, w - 40.0f, h + 0.0f}, gold);
     img.outline(ink);
     return img.scaled(2);
 }

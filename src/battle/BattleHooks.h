@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+
+#include <glm/glm.hpp>
+
+class Wizard;
+
+// A floating combat text: at a world position, or following a wizard when `follow` is set.
+struct FloatingText {
+    std::string text;
+    float lifetime = 2.5f;
+    float size = 20.0f;
+    int colour = 0;  // 0 white, 1 red, 2 green, 3 yellow, 4 orange
+    glm::vec2 position{0.0f};
+    const Wizard* follow = nullptr;
+};
+
+// What the battle tells the world around it: sounds, floating texts, camera glides and the widgets
+// that show its state. The battle runs without any of them (the defaults do nothing but play the
+// sound); the scene plugs in the real ones and tests record them.
+class BattleHooks {
+public:
+    virtual ~BattleHooks() = default;
+    // A named sound effect; only called when sound effects are wanted by the rules of the call site.
+    virtual void PlaySound(const std::string& name);
+    virtual void ShowFloatingText(const FloatingText& text) { (void)text; }
+    // The camera should glide to a world position (turn start, "Jump").
+    virtual void GlideCamera(glm::vec2 position) { (void)position; }
+    // Battle or party music on/off (the scene's OnMusicSwitch).
+    virtual void SwitchMusic(bool on, bool alternative) { (void)on, (void)alternative; }
+    // The controls' model changed (selection, buttons, cards, prompts): widgets re-read it.
+    virtual void ControlsChanged() {}
+    // A wizard's hand changed (cards are rebuilt from it).
+    virtual void HandChanged(Wizard& wizard) { (void)wizard; }
+    // The info panel should show this wizard (an enemy or a defeated one was clicked).
+    virtual void ShowWizardPanel(Wizard& wizard) { (void)wizard; }
+    // The tutorial reached a milestone (1 reached a token, 2 collected, 3 reached a Fire_Tile, 5 dummy destroyed).
+    virtual void TutorialMilestone(int milestone) { (void)milestone; }
+};

@@ -1,0 +1,7 @@
+#include "battle/SpellRules.h"
+
+SpellRules& InstalledSpellRules()
+{
+    static SpellRules rules;
+    return rules;
+}
