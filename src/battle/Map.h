@@ -14,6 +14,7 @@
 #include "battle/Tile.h"
 #include "battle/TurnManager.h"
 #include "battle/Wizard.h"
+#include "spells/SpellFlight.h"
 #include "spells/SpellTypes.h"
 
 class Mesh;
@@ -155,6 +156,8 @@ public:
     Tile* targetTile = nullptr;
     Wizard* targetWizard = nullptr;
     CommandType castKind = CommandType::Tile;
+    // The projectile, the launched spell and its hand entry while a cast flies (the spell code's).
+    SpellInFlight flight;
     Tile* hoveredTile = nullptr;
     Wizard* actingWizard = nullptr;
     bool cameraLocked = false;   // the won-battle lock: no glides

@@ -19,6 +19,7 @@
 #include "render/RenderContext.h"
 #include "render/ShaderLibrary.h"
 #include "scenes/ClearScreen.h"
+#include "scenes/ProjectileSprite.h"
 #include "scenes/SceneIndex.h"
 #include "scenes/SceneSystem.h"
 
@@ -103,6 +104,7 @@ void GameMap::Init()
     map->factions[0] = BattleSetup.player1Faction;
     map->factions[1] = BattleSetup.player2Faction;
     map->Initialise(width, height);
+    projectile = std::make_unique<ProjectileSprite>();
     if (Camera* camera = render::ActiveCamera(); camera && map->cameraTargetSet) {
         // Placed by the battle itself while the player's camera moves are still held back.
         bool enabled = camera->enabled;
@@ -149,6 +151,10 @@ void GameMap::Update(float dt)
     backdrop->Update(dt);
     ReadInput();
     map->Update(dt);
+    if (projectile) {
+        projectile->Follow(map->flight.projectile, map->state == Map::kSpellInFlight);
+        projectile->Update(dt);
+    }
     if (Camera* camera = render::ActiveCamera()) camera->enabled = map->cameraEnabled;
     UpdateFade(dt);
     AfterMapUpdate();
@@ -203,6 +209,7 @@ void GameMap::Render()
     if (!map->mapView)
         for (auto& wizard : map->wizards)
             for (auto& [name, emitter] : wizard->emitters) emitter->Draw();
+    if (projectile) projectile->DrawAll();
     if (fadeTime > 0.0f && fade) fade->Draw();
 }
 
@@ -214,6 +221,7 @@ void GameMap::Exit()
 
 void GameMap::Unload()
 {
+    projectile.reset();
     map.reset();
     hooks.reset();
     backdrop.reset();

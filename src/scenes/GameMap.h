@@ -6,6 +6,7 @@
 class Background;
 class BattleHooks;
 class Map;
+class ProjectileSprite;
 
 // The battle scene: owns the Map built from the chosen level, the backdrop, the fade-in overlay
 // and the battle music; reads the battle keys and tile clicks and hands them to the map; carries
@@ -38,6 +39,7 @@ private:
     std::unique_ptr<Background> backdrop;
     std::unique_ptr<Background> fade;
     std::unique_ptr<Map> map;
+    std::unique_ptr<ProjectileSprite> projectile;
     std::unique_ptr<BattleHooks> hooks;
     float fadeTime = 0.0f;
     bool fadePending = false;
