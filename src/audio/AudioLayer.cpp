@@ -7,6 +7,8 @@
 #include <AL/alext.h>
 #include <sndfile.h>
 
+#include "engine/RegularFile.h"
+
 namespace audio {
 namespace {
 
@@ -29,7 +31,14 @@ ALint SourceState(ALuint source)
 struct SndFile {
     SNDFILE* file = nullptr;
     SF_INFO info{};
-    explicit SndFile(const std::string& path) { file = sf_open(path.c_str(), SFM_READ, &info); }
+    bool missing = true;  // not opened as a regular file (else the format was not understood)
+    // Opened through the regular-file guard: a FIFO under a sound's name must not stall start-up.
+    explicit SndFile(const std::string& path)
+    {
+        int fd = files::OpenRegular(path);
+        if (fd >= 0) file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
+        if (!file && fd >= 0) missing = false;
+    }
     ~SndFile() { if (file) sf_close(file); }
 };
 
@@ -47,7 +56,7 @@ Result DecodeFile(const std::string& path, SoundInfo& info, std::vector<short>* 
 {
     info = SoundInfo{};
     SndFile in(path);
-    if (!in.file) return sf_error(nullptr) == SF_ERR_UNRECOGNISED_FORMAT ? kErrFormat : kErrFileNotFound;
+    if (!in.file) return in.missing ? kErrFileNotFound : kErrFormat;
     if (Result r = CheckHeader(in.info); r != kOk) return r;
     info.channels = in.info.channels;
     info.sampleRate = in.info.samplerate;

@@ -4,7 +4,13 @@
 #include <vector>
 
 // `--check-data`: every loader registers a check that loads its files and reports each problem
-// as one line. Checks run without a window unless they ask for a hidden one (shaders).
+// as one line. The checks are run by the start-up code (app/DataCheckRunner), without a window
+// unless a check needs OpenGL (shaders), which then gets a hidden context.
+//
+// To add a check, put one line at file scope in the .cpp that holds it (the game is one object
+// library, so nothing drops the file):
+//     const bool registered = datacheck::Register("Levels", CheckLevels);
+// Pass `true` as third argument when the check needs an OpenGL context.
 namespace datacheck {
 
 struct Problems {
@@ -14,12 +20,16 @@ struct Problems {
 
 using Check = std::function<void(Problems&)>;
 
-// Registers a check under a name; checks run in name order. Returns true so it can initialise a
-// file-scope constant: `static const bool registered = datacheck::Register("Fonts", CheckFonts);`
+struct Entry {
+    std::string name;
+    Check check;
+    bool needsGl = false;
+};
+
+// Registers a check; checks run in name order. Returns true so it can initialise a constant.
 bool Register(const std::string& name, Check check, bool needsGl = false);
 
-// Runs every check; a hidden GL context is created first when any check needs one and a display
-// exists. Prints the problems, one per line, and returns the number found.
-int RunAll();
+// Every registered check, in name order.
+std::vector<Entry> Registered();
 
 }  // namespace datacheck

@@ -4,7 +4,8 @@
 struct GLFWwindow;
 class Camera;
 
-// Window-level input: camera pan/zoom/scroll keys and the debug toggles. The handlers take plain
+// Window-level input: camera pan/zoom/scroll keys and the debug toggles (implemented with the
+// start-up wiring in app/, which knows the camera and the settings). The handlers take plain
 // values so they are testable without a window; the GLFW callbacks only feed them.
 struct InputState {
     bool cameraMoveUp = false;

@@ -10,6 +10,8 @@
 
 #include <rapidjson/error/en.h>
 
+#include "engine/RegularFile.h"
+
 namespace json {
 
 namespace {
@@ -56,19 +58,14 @@ Result ParseFile(const std::string& path, Document& doc, std::size_t maxBytes)
 {
     doc.SetNull();
     // Only regular files: a folder would read as garbage and a pipe could block the game.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return {Status::NotFound, "cannot open " + path};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {Status::NotFound, "cannot open " + path};
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0) return {Status::NotFound, "cannot read " + path};
-    if (static_cast<std::size_t>(size) > maxBytes)
+    std::string text;
+    switch (files::ReadRegular(path, text, maxBytes)) {
+    case files::ReadStatus::Ok: break;
+    case files::ReadStatus::CannotOpen: return {Status::NotFound, "cannot open " + path};
+    case files::ReadStatus::TooLarge:
         return {Status::TooLarge, "file larger than " + std::to_string(maxBytes) + " bytes"};
-    in.seekg(0, std::ios::beg);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), size);
-    if (!in) return {Status::NotFound, "cannot read " + path};
+    case files::ReadStatus::ReadError: return {Status::NotFound, "cannot read " + path};
+    }
     return ParseText(text, doc, maxBytes);
 }
 

@@ -10,6 +10,18 @@ void Complain(const char* text)
 {
     std::fputs(text, stdout);
 }
+
+bool Urgent(const char* first)
+{
+    return first && Urgent(std::string(first));
+}
+
+bool Urgent(const std::string& first)
+{
+    for (const char* mark : {"Error", "!", "###", "~~~", "///", "???"})
+        if (first.rfind(mark, 0) == 0) return true;
+    return false;
+}
 }  // namespace logdetail
 
 Log::Log(std::string name) : System("Log"), fileName(std::move(name))
@@ -37,14 +49,41 @@ std::unique_ptr<Log> Log::Create(std::string name)
 bool Log::Usable()
 {
     if (file) return true;
-    logdetail::Complain("the file doesn't exist\n");
+    // Once: an unwritable log would otherwise flood the terminal with a line per trace line.
+    if (!complained) logdetail::Complain("the file doesn't exist\n");
+    complained = true;
     return false;
+}
+
+void Log::AfterLine(bool urgent)
+{
+    if (urgent) file.flush();
+    if (++linesSinceSizeCheck < kLinesPerSizeCheck) return;
+    linesSinceSizeCheck = 0;
+    RotateIfLarge();
+}
+
+void Log::Flush()
+{
+    if (file) file.flush();
+}
+
+void Log::EndStartup()
+{
+    inStartup = false;
+}
+
+void Log::KeepStartupLine(const std::string& line)
+{
+    if (startupLines.size() + line.size() + 1 > kMaxStartupBytes) return;
+    startupLines += line;
+    startupLines += '\n';
 }
 
 void Log::RotateIfLarge()
 {
     std::streamoff size = file.tellp();
-    if (size < kRotateBytes) return;
+    if (size < rotateBytes) return;
     file.close();
     std::error_code ec;
     std::filesystem::path path(fileName);
@@ -52,6 +91,7 @@ void Log::RotateIfLarge()
     std::filesystem::rename(path, old, ec);
     file.clear();
     file.open(fileName, std::ios::in | std::ios::out | std::ios::trunc);
+    file << startupLines;
 }
 
 void Log::Init()

@@ -2,9 +2,8 @@
 
 #include <GLFW/glfw3.h>
 #include <glad/gl.h>
-#include <stb_image.h>
-
 #include "engine/GlContext.h"
+#include "engine/ImageFile.h"
 
 GLFWwindow*& GameWindow()
 {
@@ -23,12 +22,11 @@ void ContextHints()
 
 void SetIcon(GLFWwindow* window)
 {
-    int w = 0, h = 0, channels = 0;
-    unsigned char* pixels = stbi_load("./Assets/Fire_Token.png", &w, &h, &channels, 4);
-    if (!pixels) return;
-    GLFWimage image{w, h, pixels};
-    glfwSetWindowIcon(window, 1, &image);
-    stbi_image_free(pixels);
+    // A missing, odd or oversized icon leaves the default one, without a word.
+    image::Decoded icon = image::Decode("./Assets/Fire_Token.png", false);
+    if (!icon.ok()) return;
+    GLFWimage picture{icon.width, icon.height, icon.pixels.get()};
+    glfwSetWindowIcon(window, 1, &picture);
 }
 
 GLFWwindow* hiddenWindow = nullptr;

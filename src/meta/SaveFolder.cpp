@@ -15,9 +15,29 @@ std::optional<std::string> ProcessEnv(const char* name)
     return std::string(value);
 }
 
-fs::path Locate(const EnvLookup& env)
+namespace {
+fs::path& RememberedStart()
 {
-    if (auto profile = env("USERPROFILE")) return fs::path(*profile) / "My Games" / "Primalites";
+    static fs::path folder;
+    return folder;
+}
+}  // namespace
+
+void RememberStartFolder(const fs::path& folder)
+{
+    RememberedStart() = folder;
+}
+
+fs::path StartFolder()
+{
+    if (!RememberedStart().empty()) return RememberedStart();
+    std::error_code ec;
+    return fs::current_path(ec);
+}
+
+fs::path Locate(const EnvLookup& env, const fs::path& startFolder)
+{
+    if (auto profile = env("USERPROFILE")) return startFolder / *profile / "My Games" / "Primalites";
     // Relative values are to be ignored, as the XDG rules say; they would depend on the current folder.
     if (auto data = env("XDG_DATA_HOME"); data && fs::path(*data).is_absolute()) return fs::path(*data) / "Primalites";
     if (auto home = env("HOME"); home && fs::path(*home).is_absolute())

@@ -70,9 +70,16 @@ public:
     // The "text" material draws the whole string itself; only text objects implement it.
     virtual void DrawTextMaterial(const MaterialContext& context);
 
+    // Followers that hold this object by pointer (a name tag, a floating number) keep this token
+    // and drop the link once it has expired: the object is gone. A copy gets a token of its own.
+    std::weak_ptr<const void> LifeToken() const { return life; }
+
     std::string name;
     // Free for subclasses; zero on construction and on copying.
     int tag = 0;
     std::vector<Component*> components;  // owned, sorted by ascending kind
     std::unordered_map<std::string, std::unique_ptr<Object>, NameHash, std::equal_to<>> emitters;
+
+private:
+    std::shared_ptr<const void> life = std::make_shared<char>(0);
 };

@@ -28,6 +28,14 @@ constexpr std::array<StyleRecipe, 11> kStyles = {{
 constexpr float kDidaruzaTurnPerFrame = 0.025f;
 }  // namespace
 
+std::vector<std::string> Background::StyleTextures()
+{
+    std::vector<std::string> names;
+    for (const StyleRecipe& recipe : kStyles)
+        if (*recipe.texture) names.emplace_back(recipe.texture);
+    return names;
+}
+
 Background::Background()
 {
     name = "Background";

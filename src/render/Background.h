@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include <glm/glm.hpp>
 
@@ -25,6 +26,9 @@ public:
     };
 
     Background();
+
+    // The texture names the styles ask for (the data check makes sure each one is there).
+    static std::vector<std::string> StyleTextures();
 
     void Update(float dt) override;
     void FillMaterialInputs(MaterialInputs& inputs) const override;

@@ -1,6 +1,7 @@
 #include "render/Emitter.h"
 
 #include <glad/gl.h>
+#include <map>
 #include <random>
 
 #include "engine/GlContext.h"
@@ -18,19 +19,34 @@
 namespace {
 // Storage-buffer binding the particle shader reads its records from.
 constexpr GLuint kParticleBinding = 7;
+
+// Effect meshes are never recoloured, so emitters share one per name while any of them uses it.
+std::shared_ptr<Mesh> SharedEffectMesh(const std::string& meshName)
+{
+    static std::map<std::string, std::weak_ptr<Mesh>, std::less<>> meshes;
+    std::weak_ptr<Mesh>& slot = meshes[meshName];
+    std::shared_ptr<Mesh> mesh = slot.lock();
+    if (!mesh) {
+        mesh = std::make_shared<Mesh>(meshName, kMeshLayoutColored);
+        slot = mesh;
+    }
+    return mesh;
+}
 }  // namespace
 
 Emitter::Emitter(const std::string& particleFile) : fileName(particleFile)
 {
     // Each emitter gets its own sequence, so neighbouring tiles do not burst in lockstep.
     spawner.random.Seed((static_cast<std::uint64_t>(std::random_device{}()) << 32) ^ reinterpret_cast<std::uintptr_t>(this));
-    ParticleFile file;
-    LoadParticleFile(particleFile, file);
+    // Each emitter copies the shared table, so edits through GetEffect stay its own.
+    static const ParticleFile kNoFile;
+    const ParticleFile* shared = SharedParticleFile(particleFile);
+    const ParticleFile& file = shared ? *shared : kNoFile;
     name = file.name;
     BuildObject(file.emitter);
-    for (Effect& effect : file.effects) {
+    for (const Effect& effect : file.effects) {
         if (!effects.count(effect.name)) effectNames.push_back(effect.name);
-        effects.insert_or_assign(effect.name, std::move(effect));
+        effects.insert_or_assign(effect.name, effect);
     }
 }
 
@@ -77,7 +93,7 @@ void Emitter::SetEffect(const std::string& effectName)
     textured = !effect->texture.empty();
     TextureLibrary* library = render::Textures();
     texture = textured && library ? library->grab_texture(effect->texture) : nullptr;
-    if (!mesh || mesh->name != effect->mesh) mesh = std::make_shared<Mesh>(effect->mesh, kMeshLayoutColored);
+    if (!mesh || mesh->name != effect->mesh) mesh = SharedEffectMesh(effect->mesh);
     RebuildBuffer();
 }
 

@@ -33,6 +33,8 @@ public:
     // a changed max_particles or mesh takes effect at the next SetEffect.
     Effect* GetEffect(const std::string& effectName);
     const Effect* CurrentEffect() const { return spawner.Current(); }
+    // The mesh the particles are drawn with, shared by every emitter showing an effect of that mesh.
+    const Mesh* EffectMesh() const { return mesh.get(); }
 
     // Stops spawning (live particles fade out) / allows it again.
     void Stop() { spawner.Stop(); }

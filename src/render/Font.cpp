@@ -1,9 +1,9 @@
 #include "render/Font.h"
 
-#include <fstream>
-
 #include "engine/DataCheck.h"
+#include "engine/ImageFile.h"
 #include "engine/Log.h"
+#include "engine/RegularFile.h"
 
 namespace {
 
@@ -89,14 +89,15 @@ FontLibrary::~FontLibrary()
 
 void FontLibrary::add_font(const std::string& name)
 {
-    std::ifstream probe("./Data/Fonts/" + name + ".json");
-    if (!probe) {
+    if (!files::IsRegular("./Data/Fonts/" + name + ".json")) {
         print("! - add_font() Could Not Find File");
         return;
     }
-    auto font = std::make_unique<Font>();
-    font->Load(name, &atlases);
-    fonts[name] = std::move(font);
+    // Texts hold their font by pointer, so a name loaded again is refilled in place.
+    std::unique_ptr<Font>& slot = fonts[name];
+    if (!slot) slot = std::make_unique<Font>();
+    slot->glyphs.clear();
+    slot->Load(name, &atlases);
 }
 
 Font* FontLibrary::grab_font(const std::string& name)
@@ -151,8 +152,12 @@ void CheckFonts(datacheck::Problems& problems)
                 problems.Add("Font " + std::string(name) + ": no glyph for '" + std::string(1, static_cast<char>(c)) + "'");
             }
         }
-        std::ifstream atlas(std::string("./Assets/Fonts/") + name + ".png");
-        if (!atlas) problems.Add("Font " + std::string(name) + ": atlas ./Assets/Fonts/" + name + ".png is missing");
+        const std::string atlasPath = std::string("./Assets/Fonts/") + name + ".png";
+        if (!files::IsRegular(atlasPath)) {
+            problems.Add("Font " + std::string(name) + ": atlas " + atlasPath + " is missing");
+        } else if (image::Decoded atlas = image::Decode(atlasPath, false); !atlas.ok()) {
+            problems.Add("Font " + std::string(name) + ": atlas " + atlasPath + " cannot be decoded: " + atlas.error);
+        }
     }
 }
 

@@ -75,6 +75,10 @@ Effect ReadEffect(const json::Value& object);
 void ReadParticleFile(const json::Value& root, ParticleFile& out);
 // Loads "./Data/Particles/<name>.json"; false (after the log line) when missing or unparsable.
 bool LoadParticleFile(const std::string& name, ParticleFile& out);
+// The same file read once per run and shared by every emitter that names it (a battle builds
+// hundreds). A missing or broken file is remembered too, and its line is printed again for each
+// caller; nullptr then.
+const ParticleFile* SharedParticleFile(const std::string& name);
 
 // The effect names the game selects, per particle file: the battle's tiles ("reaction" hits named
 // by the spells' "hit_effect", and the "status" emitter), tokens, wizards' status effects, the

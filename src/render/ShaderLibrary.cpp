@@ -1,24 +1,21 @@
 #include "render/ShaderLibrary.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include <glad/gl.h>
 
 #include "engine/GlContext.h"
 #include "engine/Log.h"
+#include "engine/RegularFile.h"
 
 namespace {
 
+// Shader sources are a few KiB; anything past this is not a shader.
+constexpr std::size_t kMaxSourceBytes = 1 << 20;
+
 bool ReadWhole(const std::string& path, std::string& out)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream text;
-    text << file.rdbuf();
-    out = text.str();
-    return true;
+    return files::ReadRegular(path, out, kMaxSourceBytes) == files::ReadStatus::Ok;
 }
 
 std::string InfoLog(GLuint object, bool isProgram)

@@ -122,6 +122,7 @@ TransformBase* Text::Placement() const
 
 void Text::setText(const std::string& newText)
 {
+    if (newText == sourceText) return;
     text = sourceText = newText;
     Relayout();
 }
@@ -137,6 +138,7 @@ void Text::setTextf(const char* format, ...)
 
 void Text::setAlignment(int horizontal, int vertical)
 {
+    if (horizontal == hAlign && vertical == vAlign) return;
     hAlign = horizontal;
     vAlign = vertical;
     Relayout();
@@ -144,7 +146,9 @@ void Text::setAlignment(int horizontal, int vertical)
 
 void Text::setScale(float size)
 {
-    if (TransformBase* placement = Placement()) placement->setScale(size, size);
+    TransformBase* placement = Placement();
+    if (placement && placement->scale == glm::vec2(size, size)) return;
+    if (placement) placement->setScale(size, size);
     Relayout();
 }
 
@@ -155,6 +159,7 @@ void Text::setPosition(float x, float y)
 
 void Text::setWrapWidth(float width)
 {
+    if (width == wrapWidth) return;
     wrapWidth = width;
     Relayout();
 }
@@ -167,7 +172,7 @@ void Text::Relayout()
 
 void Text::Layout()
 {
-    ReleaseBuffer();
+    ++layouts;
     const TransformBase* placement = Placement();
     const glm::vec2 scale = placement ? placement->scale : glm::vec2(10.0f);
     if (font) {
@@ -183,13 +188,20 @@ void Text::Layout()
 void Text::Upload()
 {
     if (!gl_context::Available()) return;
-    glGenBuffers(1, &glyphBuffer);
-    glBindBuffer(GL_UNIFORM_BUFFER, glyphBuffer);
-    glBufferData(GL_UNIFORM_BUFFER, GlyphBufferBytes(records.size()), nullptr, GL_DYNAMIC_DRAW);
-    if (!records.empty()) {
-        glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(records.size() * sizeof(GlyphRecord)),
-                        records.data());
+    // Nothing to draw holds no buffer; otherwise the buffer is refilled and only grows when needed.
+    if (records.empty()) return ReleaseBuffer();
+    const GLsizeiptr needed = GlyphBufferBytes(records.size());
+    if (!glyphBuffer || glyphBufferBytes < needed) {
+        ReleaseBuffer();
+        glGenBuffers(1, &glyphBuffer);
+        glBindBuffer(GL_UNIFORM_BUFFER, glyphBuffer);
+        glBufferData(GL_UNIFORM_BUFFER, needed, nullptr, GL_DYNAMIC_DRAW);
+        glyphBufferBytes = needed;
+    } else {
+        glBindBuffer(GL_UNIFORM_BUFFER, glyphBuffer);
     }
+    glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(records.size() * sizeof(GlyphRecord)),
+                    records.data());
     glBindBufferBase(GL_UNIFORM_BUFFER, 0, glyphBuffer);
     glBindBuffer(GL_UNIFORM_BUFFER, 0);
 }
@@ -198,12 +210,14 @@ void Text::ReleaseBuffer()
 {
     if (glyphBuffer && gl_context::Available()) glDeleteBuffers(1, &glyphBuffer);
     glyphBuffer = 0;
+    glyphBufferBytes = 0;
 }
 
 void Text::link(Object* object)
 {
     if (!object) {
         linked = nullptr;
+        linkedLife.reset();
         return;
     }
     const bool bothWorld = object->Get<Transform>() && Get<Transform>();
@@ -213,11 +227,13 @@ void Text::link(Object* object)
         return;
     }
     linked = object;
+    linkedLife = object->LifeToken();
     linkPlaced = false;
 }
 
 void Text::Update(float dt)
 {
+    if (linked && linkedLife.expired()) linked = nullptr;  // the object died: stay where we were
     if (!linked) {
         Object::Update(dt);
         return;

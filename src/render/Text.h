@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,12 @@ public:
     void setText(const std::string& newText);
     // printf-style; results longer than 999 characters are cut.
     void setTextf(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    // Follows `object` (nullptr stops following); it must have the same kind of transform.
+    // Follows `object` (nullptr stops following); it must have the same kind of transform. When
+    // the object is destroyed the text stops following and stays where it was.
     void link(Object* object);
 
-    // Changing these after construction lays the string out again.
+    // Setting the string, alignment, size or wrap lays the text out again only when the value
+    // differs, so a HUD may set its numbers every frame.
     void setAlignment(int horizontal, int vertical);
     void setScale(float size);  // the letter size, same on both axes
     // Moves the placement transform (an unlinked text's position).
@@ -50,6 +53,8 @@ public:
     // Where the text is placed: its AnchorTransform if it has one, else its Transform.
     TransformBase* Placement() const;
     const std::vector<GlyphRecord>& Records() const { return records; }
+    // How many times the string was laid out (and uploaded) so far.
+    int LayoutCount() const { return layouts; }
 
     std::string text = "The quick brown fox jumps over the lazy dog.";
     glm::vec4 color{1.0f, 1.0f, 1.0f, 1.0f};
@@ -74,4 +79,7 @@ private:
 
     std::vector<GlyphRecord> records;
     bool linkPlaced = false;  // whether the linked position has been applied yet
+    std::weak_ptr<const void> linkedLife;
+    long glyphBufferBytes = 0;  // size of glyphBuffer: refilled while big enough, grown when not
+    int layouts = 0;
 };

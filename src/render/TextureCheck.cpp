@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "engine/DataCheck.h"
+#include "engine/ImageFile.h"
+#include "engine/RegularFile.h"
 #include "engine/Json.h"
 
 namespace texturecheck {
@@ -108,22 +110,36 @@ std::vector<Reference> ReferencedTextures(const std::string& dataDir, std::vecto
     return refs;
 }
 
+bool CheckDecodes(const std::string& path, std::vector<std::string>& problems)
+{
+    image::Decoded picture = image::Decode(path, false);
+    if (!picture.ok()) problems.push_back(kPrefix + path + " cannot be decoded: " + picture.error);
+    return picture.ok();
+}
+
 std::vector<std::string> Check(const std::string& root)
 {
     std::vector<std::string> problems;
     std::string data = root + "/Data", assets = root + "/Assets/";
     std::set<std::string> listed = ListedTextures(data + "/TextureMaster.json", problems);
-    std::error_code ec;
-    for (const auto& name : listed)
-        if (!fs::is_regular_file(assets + name + ".png", ec))
+    for (const auto& name : listed) {
+        if (!files::IsRegular(assets + name + ".png"))
             problems.push_back(kPrefix + "\"" + name + "\" is listed in TextureMaster but ./Assets/" + name + ".png is missing");
-    if (!fs::is_regular_file(assets + "default.png", ec))
+        else
+            CheckDecodes(assets + name + ".png", problems);
+    }
+    if (!files::IsRegular(assets + "default.png"))
         problems.push_back(kPrefix + "the fallback ./Assets/default.png is missing");
+    else if (!listed.count("default"))
+        CheckDecodes(assets + "default.png", problems);
     std::vector<Reference> refs = ReferencedTextures(data, problems);
     // A name is known when TextureMaster lists it or another texture list loads its image.
     std::set<std::string> known = listed;
-    for (const Reference& ref : refs)
-        if (ref.loadedByName && fs::is_regular_file(assets + ref.name + ".png", ec)) known.insert(ref.name);
+    for (const Reference& ref : refs) {
+        if (!ref.loadedByName || known.count(ref.name) || !files::IsRegular(assets + ref.name + ".png")) continue;
+        known.insert(ref.name);
+        CheckDecodes(assets + ref.name + ".png", problems);
+    }
     for (const Reference& ref : refs) {
         if (known.count(ref.name)) continue;
         problems.push_back(kPrefix + ref.file + " uses the texture \"" + ref.name + "\", which " +

@@ -22,6 +22,9 @@ struct Reference {
 // a "textures" array, such as a level's own list) and the how-to-play pages of "GuideMaster.json".
 std::vector<Reference> ReferencedTextures(const std::string& dataDir, std::vector<std::string>& problems);
 
+// Decodes the image at `path` (with the game's size guard); false and one line when it fails.
+bool CheckDecodes(const std::string& path, std::vector<std::string>& problems);
+
 // The whole check rooted at a game folder (holding Data/ and Assets/): one line per problem.
 std::vector<std::string> Check(const std::string& root);
 

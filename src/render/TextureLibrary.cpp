@@ -4,10 +4,11 @@
 #include <cstdio>
 
 #include <glad/gl.h>
-#include <stb_image.h>
 
 #include "engine/GlContext.h"
+#include "engine/ImageFile.h"
 #include "engine/Log.h"
+#include "engine/RegularFile.h"
 #include "render/TextureList.h"
 
 TextureData::~TextureData()
@@ -23,9 +24,7 @@ std::uint32_t TextureLibrary::UploadFormat(int fileChannels)
 bool TextureLibrary::add_texture(const std::string& name, bool repeat, int rows, int columns, bool mipmap)
 {
     std::string path = assetDirectory + name + ".png";
-    if (std::FILE* probe = std::fopen(path.c_str(), "rb")) {
-        std::fclose(probe);
-    } else {
+    if (!files::IsRegular(path)) {
         print("! - add_texture() Could Not Find File");
         return false;
     }
@@ -49,34 +48,22 @@ bool TextureLibrary::add_texture(const std::string& name, bool repeat, int rows,
 void TextureLibrary::upload(TextureData& texture, const std::string& path, bool mipmap)
 {
     // PNG rows are stored top first; OpenGL wants the bottom row first.
-    stbi_set_flip_vertically_on_load(1);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    int width = 0, height = 0, channels = 0;
-    unsigned char* pixels = nullptr;
-    const char* reason = "can't fopen";
-    if (file) {
-        // Refuse absurd sizes before decoding allocates for them.
-        if (stbi_info_from_file(file, &width, &height, &channels) && width <= kMaxDimension && height <= kMaxDimension) {
-            pixels = stbi_load_from_file(file, &width, &height, &channels, 4);
-        }
-        reason = pixels ? nullptr : (width > kMaxDimension || height > kMaxDimension ? "image too large" : stbi_failure_reason());
-        std::fclose(file);
-    }
-    if (!pixels) {
+    image::Decoded picture = image::Decode(path, true, MaxTextureSide());
+    if (!picture.ok()) {
         print("Cannot load texture");
-        print(reason ? reason : "unknown image error");
+        print(picture.error);
     } else {
-        texture.width = width;
-        texture.height = height;
-        texture.channels = channels;
+        texture.width = picture.width;
+        texture.height = picture.height;
+        texture.channels = picture.channels;
     }
     if (gl_context::Available()) {
         glGenTextures(1, &texture.id);
         glBindTexture(GL_TEXTURE_2D, texture.id);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        if (pixels) {
-            glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(UploadFormat(channels)), width, height, 0, GL_RGBA,
-                         GL_UNSIGNED_BYTE, pixels);
+        if (picture.ok()) {
+            glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(UploadFormat(picture.channels)), picture.width,
+                         picture.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, picture.pixels.get());
             if (mipmap) glGenerateMipmap(GL_TEXTURE_2D);
         }
         GLint wrap = texture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
@@ -86,7 +73,15 @@ void TextureLibrary::upload(TextureData& texture, const std::string& path, bool 
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glBindTexture(GL_TEXTURE_2D, 0);
     }
-    stbi_image_free(pixels);
+}
+
+int TextureLibrary::MaxTextureSide()
+{
+    // The GPU's own limit once there is one; the sheet limit without a context.
+    if (!gl_context::Available()) return kMaxDimension;
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    return side > 0 ? side : kMaxDimension;
 }
 
 TextureData* TextureLibrary::find(const std::string& name) const

@@ -61,6 +61,9 @@ public:
     std::string assetDirectory = kAssetDirectory;
     std::string dataDirectory = kDataDirectory;
 
+    // The widest or tallest image the GPU takes (16384 without a context).
+    static int MaxTextureSide();
+
 private:
     void upload(TextureData& texture, const std::string& path, bool mipmap);
 

@@ -67,7 +67,7 @@ void ParticleTest::Init()
     caption = std::make_unique<Text>("", glm::vec2(0.0f), glm::vec4(1.0f, 0.85f, 0.45f, 1.0f));
     caption->setPosition(0.0f, 270.0f);
     caption->setScale(28.0f);
-    hint = std::make_unique<Text>("N: next effect    P: previous effect", glm::vec2(0.0f), glm::vec4(0.7f, 0.7f, 0.8f, 1.0f));
+    hint = std::make_unique<Text>("N: next effect    B: previous effect", glm::vec2(0.0f), glm::vec4(0.7f, 0.7f, 0.8f, 1.0f));
     hint->setPosition(0.0f, -330.0f);
     hint->setScale(18.0f);
     if (entries.empty()) caption->setText("No particle files in ./Data/Particles");
@@ -113,7 +113,7 @@ void ParticleTest::Place(float dt)
 
 void ParticleTest::ReadKeys()
 {
-    const bool next = KeyDown(GLFW_KEY_N), previous = KeyDown(GLFW_KEY_P);
+    const bool next = KeyDown(GLFW_KEY_N), previous = KeyDown(GLFW_KEY_B);  // P is the engine's full-screen key
     if (next && !nextHeld) Show(shown + 1);
     if (previous && !previousHeld) Show(shown - 1);
     nextHeld = next;

@@ -1,9 +1,9 @@
 #include "scenes/SceneSystem.h"
 
-#include <cstdio>
 #include <string>
 
 #include "engine/Log.h"
+#include "engine/RegularFile.h"
 #include "meta/Config.h"
 #include "render/Font.h"
 #include "render/ShaderLibrary.h"
@@ -82,8 +82,7 @@ void SceneSystem::CreateRenderLibraries()
     shaderLibrary = std::make_unique<ShaderLibrary>();
     textureLibrary = std::make_unique<TextureLibrary>();
     std::string fallback = std::string(TextureLibrary::kAssetDirectory) + "default.png";
-    if (std::FILE* probe = std::fopen(fallback.c_str(), "rb")) {
-        std::fclose(probe);
+    if (files::IsRegular(fallback)) {
         textureLibrary->add_texture("default", false, 1, 1, false);
     } else {
         print("!!! - Default Texture NOT Found");

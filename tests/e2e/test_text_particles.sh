@@ -48,6 +48,18 @@ more_than "$(fiery "$flames" 490 210 300 220)" 0.002 || fail "no flames drawn ar
 # Nothing fiery far from the emitter: the particles are placed around it, not all over.
 more_than 0.0005 "$(fiery "$flames" 20 400 200 150)" || fail "flame particles far away from the emitter"
 grep -q "Shader compilation error\|Error linking" "$case_dir/err" && fail "shader errors: $(cat "$case_dir/err")"
+# B steps back; P stays the engine's full-screen key, so the saved settings are not touched.
+config="$USERPROFILE/My Games/Primalites/Config.json"
+cp "$config" "$case_dir/config_before"
+before=$(grep "ParticleTest: showing " "$build/Log.txt" | grep -B1 -m1 "Tile_Effects / flaming" | head -n1)
+before=${before#*showing }
+for _ in $(seq 10); do
+  [[ "$(last_shown)" == *"$before" ]] && break
+  xdotool key b
+  sleep 0.3
+done
+[[ "$(last_shown)" == *"$before" ]] || fail "B did not step back to $before: $(last_shown)"
+cmp -s "$config" "$case_dir/config_before" || fail "stepping back changed Config.json: $(cat "$config")"
 kill "$game_pid"; wait "$game_pid" 2>/dev/null || true; game_pid=""
 
 # ---- SpellCardTest ------------------------------------------------------------------------------

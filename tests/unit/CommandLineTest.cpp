@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/CommandLine.h"
+#include "app/CommandLine.h"
 
 TEST(CommandLine, ReadsEveryOption)
 {
@@ -25,3 +25,18 @@ TEST(CommandLine, RejectsBadInputWithAClearMessage)
     EXPECT_NE(ParseCommandLine({"--level", "Swirl"}).error, "") << "a level needs the battle scene";
     EXPECT_EQ(ParseCommandLine({}).error, "");
 }
+
+TEST(CommandLine, NoGlGoesWithCheckData)
+{
+    EXPECT_TRUE(ParseCommandLine({"--check-data", "--no-gl"}).options.noGl);
+    EXPECT_NE(ParseCommandLine({"--no-gl"}).error, "");
+}
+
+TEST(CommandLine, HelpListsEveryOptionOfTheTable)
+{
+    std::string usage = UsageText();
+    for (const char* option : {"--help", "--version", "--windowed", "--seed N", "--frames N", "--scene INDEX",
+                               "--level NAME", "--check-data", "--no-gl"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+}
+

@@ -27,6 +27,14 @@ TEST(ConfigSaveFolder, UserProfileComesFirst)
     EXPECT_EQ(savefolder::Locate(env), fs::path("/u/p/My Games/Primalites"));
 }
 
+TEST(ConfigSaveFolder, RelativeUserProfileIsTakenFromTheStartFolder)
+{
+    // Start-up moves beside the executable; the player meant the folder they started from.
+    EXPECT_EQ(savefolder::Locate(Env({{"USERPROFILE", "rel-home"}}), "/tmp/x"),
+              fs::path("/tmp/x/rel-home/My Games/Primalites"));
+    EXPECT_EQ(savefolder::Locate(Env({{"USERPROFILE", "/abs"}}), "/tmp/x"), fs::path("/abs/My Games/Primalites"));
+}
+
 TEST(ConfigSaveFolder, OtherwiseTheLinuxDataFolder)
 {
     EXPECT_EQ(savefolder::Locate(Env({{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/h"}})), fs::path("/x/data/Primalites"));

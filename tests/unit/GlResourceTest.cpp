@@ -14,6 +14,7 @@
 #include "render/MaterialInputs.h"
 #include "render/Mesh.h"
 #include "render/ShaderLibrary.h"
+#include "render/Text.h"
 #include "render/TextureLibrary.h"
 #include "scenes/Camera.h"
 #include "scenes/SceneSystem.h"
@@ -129,6 +130,21 @@ TEST_F(GlResources, EveryShippedProgramBuildsCleanly)
         EXPECT_TRUE(build.problems.empty()) << source.program << ": " << build.problems.front();
         glDeleteProgram(build.program);
     }
+}
+
+TEST_F(GlResources, TextBufferIsRefilledNotRecreatedAndEmptyTextHoldsNone)
+{
+    Text empty("", glm::vec2(0.0f), glm::vec4(1.0f));
+    EXPECT_EQ(empty.glyphBuffer, 0u) << "no records, no buffer";
+    Text hud("HP 12", glm::vec2(0.0f), glm::vec4(1.0f));
+    const std::uint32_t buffer = hud.glyphBuffer;
+    ASSERT_NE(buffer, 0u);
+    hud.setText("HP 12");
+    hud.setText("HP 9");
+    hud.setText("HP 100");
+    EXPECT_EQ(hud.glyphBuffer, buffer) << "a short string fits the buffer it already has";
+    hud.setText("");
+    EXPECT_EQ(hud.glyphBuffer, 0u);
 }
 
 TEST_F(GlResources, LoadingTwiceKeepsOneEntryWithTheSecondProgram)

@@ -36,3 +36,14 @@ inline std::string RenderFixture(const std::string& relative)
 {
     return std::string(TEST_DATA_DIR) + "/render/" + relative;
 }
+
+// A PNG signature and header claiming width x height, with no pixel data: size guards must answer
+// from the header alone.
+inline std::string HeaderOnlyPng(unsigned width, unsigned height)
+{
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    for (unsigned v : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8) png += static_cast<char>((v >> shift) & 0xff);
+    png += std::string("\x08\x06\0\0\0\0\0\0\0", 9);  // 8-bit RGBA, then an unchecked CRC
+    return png;
+}

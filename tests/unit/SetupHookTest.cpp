@@ -1,7 +1,7 @@
 // The `--setup KEY=VALUE,...` test hook.
 #include <gtest/gtest.h>
 
-#include "engine/CommandLine.h"
+#include "app/CommandLine.h"
 #include "meta/BattleSetup.h"
 #include "meta/SetupHook.h"
 

@@ -148,3 +148,43 @@ TEST(TextObject, ScaleSetsTheLetterSize)
     // A glyph cell is one text unit tall, so the quad is as tall as the scale.
     EXPECT_NEAR(text.Records()[0].quadHeight, 40.0f, 0.5f);
 }
+
+TEST(TextObject, SameValuesAreNotLaidOutAgain)
+{
+    Text text("HP 12", glm::vec2(0.0f), glm::vec4(1.0f));
+    const int before = text.LayoutCount();
+    for (int frame = 0; frame < 100; ++frame) {
+        text.setText("HP 12");
+        text.setTextf("HP %d", 12);
+        text.setAlignment(text.hAlign, text.vAlign);
+        text.setScale(10.0f);
+        text.setWrapWidth(text.wrapWidth);
+    }
+    EXPECT_EQ(text.LayoutCount(), before) << "a HUD may set its numbers every frame for free";
+    text.setText("HP 11");
+    EXPECT_EQ(text.LayoutCount(), before + 1);
+}
+
+TEST(TextObject, DestroyedLinkTargetIsDroppedNotRead)
+{
+    auto target = WorldObject(100.0f, 50.0f);
+    Text text("Merlin", target.get(), glm::vec2(0.0f, 30.0f), glm::vec4(1.0f));
+    text.Update(0.016f);
+    target.reset();  // the wizard dies while its name tag follows it
+    text.Update(0.016f);
+    EXPECT_EQ(text.linked, nullptr);
+    EXPECT_EQ(text.Get<Transform>()->position, glm::vec2(100.0f, 80.0f)) << "the text stays where it was";
+}
+
+TEST(TextObject, ReloadingTheFontKeepsTextsValid)
+{
+    Text text("12", glm::vec2(0.0f), glm::vec4(1.0f));
+    Font* before = text.font;
+    ASSERT_NE(before, nullptr);
+    FontLibrary::Active().add_font("Alagard");
+    FontLibrary::Active().add_font("Alagard");
+    EXPECT_EQ(FontLibrary::Active().grab_font("Alagard"), before) << "the font is refilled in place";
+    text.setText("345");
+    EXPECT_EQ(text.Records().size(), 3u);
+    EXPECT_GT(text.Records()[0].quadWidth, 0.0f);
+}

@@ -12,6 +12,7 @@
 
 #include <stb_image.h>
 
+#include "RenderTestSupport.h"
 #include "engine/Json.h"
 #include "render/TextureCheck.h"
 
@@ -254,13 +255,35 @@ protected:
     }
     void TearDown() override { fs::remove_all(root); }
     void Write(const fs::path& rel, const std::string& text) { std::ofstream(root / rel) << text; }
+    // A real, decodable picture under `rel`.
+    void WritePng(const fs::path& rel) { fs::copy_file(fs::path(TEST_DATA_DIR) / "render/Assets/default.png", root / rel); }
     fs::path root;
 };
+
+TEST_F(TextureCheckFolder, EveryListedImageIsDecoded)
+{
+    Write("Data/TextureMaster.json", R"({"textures": ["default", "Empty", "Cut", "Huge", "Fine"]})");
+    WritePng("Assets/default.png");
+    WritePng("Assets/Fine.png");
+    Write("Assets/Empty.png", "");
+    std::ifstream whole(fs::path(TEST_DATA_DIR) / "render/Assets/default.png", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    Write("Assets/Cut.png", bytes.substr(0, bytes.size() / 2));
+    Write("Assets/Huge.png", HeaderOnlyPng(5000, 5000));
+    auto problems = texturecheck::Check(root.string());
+    std::string all;
+    for (auto& p : problems) all += p + "\n";
+    EXPECT_NE(all.find("Empty.png cannot be decoded"), std::string::npos) << all;
+    EXPECT_NE(all.find("Cut.png cannot be decoded"), std::string::npos) << all;
+    EXPECT_NE(all.find("Huge.png cannot be decoded: image too large"), std::string::npos) << all;
+    EXPECT_EQ(all.find("Fine.png"), std::string::npos) << all;
+    EXPECT_EQ(problems.size(), 3u) << all;
+}
 
 TEST_F(TextureCheckFolder, ReportsMissingImagesAndUnknownNames)
 {
     Write("Data/TextureMaster.json", R"({"textures": ["default", {"name": "Grass_Tile", "rows": 1}, 7]})");
-    Write("Assets/default.png", "x");
+    WritePng("Assets/default.png");
     Write("Data/Levels/Isle.json", R"({"tiles": [{"biome": "Grass_Tile"}, {"biome": "Elemental"}],
                                        "objects": [{"object": "Boulder"}]})");
     Write("Data/Particles/spark.json", R"({"effects": [{"texture": "Particle_Spark"}]})");
@@ -278,8 +301,8 @@ TEST_F(TextureCheckFolder, ReportsMissingImagesAndUnknownNames)
 TEST_F(TextureCheckFolder, ALevelsOwnListMayProvideItsTextures)
 {
     Write("Data/TextureMaster.json", R"({"textures": ["default"]})");
-    Write("Assets/default.png", "x");
-    Write("Assets/Crypt_Tile.png", "x");
+    WritePng("Assets/default.png");
+    WritePng("Assets/Crypt_Tile.png");
     Write("Data/Crypt.json", R"({"textures": ["Crypt_Tile", "Lost_Tile"]})");
     Write("Data/Levels/Crypt.json", R"({"tiles": [{"biome": "Crypt_Tile"}]})");
     auto problems = texturecheck::Check(root.string());
@@ -292,7 +315,7 @@ TEST_F(TextureCheckFolder, AMissingOrBrokenListIsOneProblemNotACrash)
 {
     EXPECT_EQ(texturecheck::Check(root.string()).size(), 2u);  // no list, no default.png
     Write("Data/TextureMaster.json", "{\"textures\": [");
-    Write("Assets/default.png", "x");
+    WritePng("Assets/default.png");
     auto problems = texturecheck::Check(root.string());
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find("TextureMaster.json"), std::string::npos);

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "engine/App.h"
+#include "app/App.h"
 
 int main(int argc, char** argv)
 {

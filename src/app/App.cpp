@@ -1,4 +1,4 @@
-#include "engine/App.h"
+#include "app/App.h"
 
 #include <unistd.h>
 
@@ -14,9 +14,9 @@
 #include <imgui_impl_glfw.h>
 #include <imgui_impl_opengl3.h>
 
+#include "app/CommandLine.h"
+#include "app/DataCheckRunner.h"
 #include "audio/SoundSystem.h"
-#include "engine/CommandLine.h"
-#include "engine/DataCheck.h"
 #include "engine/Engine.h"
 #include "engine/FpsOverlay.h"
 #include "engine/FrameClock.h"
@@ -27,6 +27,7 @@
 #include "engine/Window.h"
 #include "meta/BattleSetup.h"
 #include "meta/Config.h"
+#include "meta/SaveFolder.h"
 #include "meta/SetupHook.h"
 #include "scenes/SceneSystem.h"
 
@@ -34,9 +35,34 @@ namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
-void OnStopSignal(int)
+// The first SIGINT/SIGTERM ends the run in order at the end of the frame; any second one ends a
+// stuck process at once, with the usual status for that signal.
+void OnStopSignal(int signal)
 {
+    if (stopRequested) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
     stopRequested = 1;
+}
+
+// A crash writes what the log still holds before the process dies with the same signal.
+void OnFatalSignal(int signal)
+{
+    if (Log* log = Log::Get()) log->Flush();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void InstallSignalHandlers()
+{
+    for (int fatal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) std::signal(fatal, OnFatalSignal);
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
 }
 
 // Data, assets and the log live beside the executable, wherever the game is started from.
@@ -105,6 +131,7 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     glfwSwapBuffers(window);
+    if (Log* log = Log::Get()) log->Flush();
     // A scene change loaded its content inside this frame: that time is not the next frame's.
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
@@ -144,6 +171,7 @@ int RunGame(const Options& options, const std::string& startSetup)
     Engine& engine = Engine::Instance();
     engine.InitSystems();
     print("Engine: Init");
+    if (Log* log = Log::Get()) log->EndStartup();
     SaveConfig();
     ApplyDisplaySettings();
     input::OnFramebufferSize(window, static_cast<int>(resolution.width), static_cast<int>(resolution.height));
@@ -189,9 +217,11 @@ int RunApp(int argc, char** argv)
         std::cout << "Primalites " << PRIMALITES_VERSION << "\n";
         return 0;
     }
+    std::error_code ignored;
+    // A relative save-folder variable means the folder the player started the game from.
+    savefolder::RememberStartFolder(std::filesystem::current_path(ignored));
     MoveToExecutableFolder();
-    if (options.checkData) return datacheck::RunAll() > 0 ? 1 : 0;
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
+    if (options.checkData) return datacheck::RunAll(options.noGl);
+    InstallSignalHandlers();
     return RunGame(options, startSetup.text);
 }

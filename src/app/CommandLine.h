@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
-// What the command line asks of this run.
+// What the command line asks of this run. To add an option: a field here and one row in the
+// option table of CommandLine.cpp (its help line comes from the same row).
 struct Options {
     bool help = false;
     bool version = false;
     bool windowed = false;
     bool checkData = false;
+    bool noGl = false;  // with --check-data: skipping the checks that need OpenGL is not a failure
     std::optional<unsigned> seed;
     std::optional<long> frames;
     std::optional<int> scene;
