@@ -8,9 +8,10 @@ dark_pixels() {
   convert "$1" -crop 120x40+0+105 -colorspace gray -threshold 5% -negate -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
-start_game --scene 0
+# A scene with a plain, light clear colour, so only the counter's text is dark there.
+start_game --scene 11
 win=$(wait_window)
-wait_log "^Current Scene: MenuMain$"
+wait_log "^Current Scene: MenuCampaign$"
 xdotool windowfocus "$win"
 before=$(dark_pixels "$(shot before)")
 xdotool key --window "$win" l
