@@ -57,7 +57,8 @@ std::int32_t TargetSearch::Token()
     for (std::int32_t cell = 0; cell < board.CellCount(); ++cell) {
         const AiCell& c = board.cells[cell];
         if (!c.exists || c.object != AiCell::kToken || !c.tokenActive || c.wizard >= 0 || Claimed(cell)) continue;
-        const std::int32_t d = board.Distance(self.cell, cell);
+        // Walking steps, not the straight line: a token across water would lead nowhere.
+        const std::int32_t d = field.Steps(cell);
         if (d >= 1) Consider(cell, d);
     }
     return Draw();
@@ -79,7 +80,7 @@ std::int32_t TargetSearch::NearestWizard(bool enemies)
 
 std::int32_t TargetSearch::SpellTarget(const AiSpell& s)
 {
-    if (StopWhenSurrounded()) return kNone;
+    // No surrounded check here: a boxed-in wizard can still cast at whatever is in reach.
     if (s.damagesEnemy || s.healsEnemy || s.afflictsEnemy || s.createsObstacle || s.createsHazard)
         return NearestWizard(true);
     if (s.harmsAlly || s.healsAlly || s.changesAllyStatus || s.createsBoon) return NearestWizard(false);
@@ -96,7 +97,8 @@ std::int32_t TargetSearch::ElementTile(const AiSpell& s)
         const AiCell& c = board.cells[cell];
         if (!c.exists || (c.elementTile != s.element && c.elementTile != 5)) continue;
         if (c.wizard >= 0 || c.object == AiCell::kOther || Claimed(cell)) continue;
-        Consider(cell, board.Distance(self.cell, cell));
+        const std::int32_t d = field.Steps(cell);
+        if (d != DistanceField::kUnreachable) Consider(cell, d);
     }
     return Draw();
 }
@@ -119,8 +121,15 @@ std::int32_t TargetSearch::RandomTile()
     return Draw();
 }
 
-std::int32_t TargetSearch::WalkDestination(std::int32_t target)
+std::int32_t TargetSearch::WalkDestination(std::int32_t target, const DistanceField* fromTarget)
 {
+    // Ranked by the walk still left to the target where one exists; a target beyond any walk (an
+    // enemy across water) falls back to the straight line, behind every walkable approach.
+    constexpr std::int32_t kNoWalk = 1 << 20;
+    const auto remaining = [&](std::int32_t cell) {
+        const std::int32_t steps = fromTarget ? fromTarget->Steps(cell) : DistanceField::kUnreachable;
+        return steps != DistanceField::kUnreachable ? steps : kNoWalk + board.Distance(cell, target);
+    };
     nearest.clear();
     if (!board.HasTile(target)) return kNone;
     const std::int32_t column = board.Column(self.cell);
@@ -133,7 +142,7 @@ std::int32_t TargetSearch::WalkDestination(std::int32_t target)
             if (cell < 0 || cell == self.cell || !field.Within(cell, self.ap)) continue;
             const AiCell& here = board.cells[cell];
             if (here.object == AiCell::kOther || here.wizard >= 0 || Claimed(cell)) continue;
-            Consider(cell, board.Distance(cell, target));
+            Consider(cell, remaining(cell));
         }
     }
     return Draw();
