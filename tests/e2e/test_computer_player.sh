@@ -19,14 +19,18 @@ for d in 0 1 2 3; do
   wait_log "^GameMap: computer plays side 2 at ${names[$d]}$"
   wait_log "MapInterface: prompt: Welcome"
   key Return                                   # "Ready!"
+  key Return                                   # "Ready" on side 1's banner
   wait_log "Turn Manager: Switched to player: 1\. Turn number is: 1"
   key Return                                   # "EndTurn": AP left, so the question
   key Return                                   # "Yes"
   wait_log "Turn Manager: Switched to player: 2\. Turn number is: 1"
   wait_out "^Decision: end turn$" 1 15
   [[ $(log_count "MapInterface: prompt: Player 2") == 0 ]] || fail "difficulty $d: a turn banner for the computer"
-  [[ $d == 3 ]] && computer_turn=$(shot computer_turn)
-  wait_log "Turn Manager: Switched to player: 1\. Turn number is: 2" 30
+  if [[ $d == 3 ]]; then
+    computer_turn=$(shot computer_turn)
+    # The human's turn again, unless the computer has already won the duel.
+    wait_log_count "MapInterface: prompt: Player 1's Turn|^GameVictory: Player 2, " 2 30
+  fi
   stop_game
 done
 [[ -n "${E2E_KEEP_SHOT:-}" ]] && cp "$computer_turn" "$E2E_KEEP_SHOT"

@@ -1,5 +1,6 @@
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -138,17 +139,35 @@ TEST(AiMapBattle, BattleSimReadsItsCommandLine)
     EXPECT_EQ(ParseBattleSimArgs({"--help"}, bad), "help");
 }
 
-TEST(AiMapBattle, BattleSimPlaysTheFixtureLevelsAndSummarises)
+TEST(AiMapBattle, BattleSimPlaysEveryTwoSidedLevelInTurnAndSummarises)
 {
     BattleSimOptions options;
     options.levelFolder = std::string(TEST_DATA_DIR) + "/levels/";
     options.log = "ai_battle_sim.log";
-    options.battles = 1;
+    options.battles = 5;
+    options.seed = 40;
     std::ostringstream out;
-    const int status = RunBattleSim(options, out);
-    const std::string text = out.str();
-    EXPECT_NE(text.find("level: "), std::string::npos) << text;
-    EXPECT_NE(text.find(" decide_p99_us: "), std::string::npos) << text;
-    EXPECT_NE(text.find("battles: 1 finished: "), std::string::npos) << text;
-    EXPECT_TRUE(status == 0 || status == 1);
+    EXPECT_EQ(RunBattleSim(options, out), 0) << out.str();
+    std::istringstream lines(out.str());
+    std::vector<std::string> battles;
+    std::string line;
+    int side1 = 0;
+    int side2 = 0;
+    while (std::getline(lines, line) && line.rfind("level: ", 0) == 0) {
+        battles.push_back(line);
+        side1 += line.find(" winner: 1 ") != std::string::npos;
+        side2 += line.find(" winner: 2 ") != std::string::npos;
+    }
+    ASSERT_EQ(battles.size(), 5u) << out.str();
+    EXPECT_EQ(battles[0].rfind("level: Arena seed: 40 winner: ", 0), 0u) << battles[0];
+    EXPECT_EQ(battles[1].rfind("level: Corridor seed: 41 ", 0), 0u) << battles[1];
+    EXPECT_EQ(battles[4].rfind("level: Arena seed: 44 ", 0), 0u) << battles[4];
+    EXPECT_EQ(side1 + side2, 5);
+    EXPECT_EQ(line.rfind("battles: 5 finished: 5 side1: " + std::to_string(side1) + " side2: " + std::to_string(side2) +
+                             " draws: 0 max_rounds: ",
+                         0),
+              0u)
+        << line;
+    EXPECT_NE(line.find(" decide_p99_us: "), std::string::npos) << line;
+    EXPECT_FALSE(std::getline(lines, line));
 }
