@@ -78,11 +78,32 @@ std::int32_t TargetSearch::NearestWizard(bool enemies)
     return Draw();
 }
 
+std::int32_t TargetSearch::WeakestEnemyInReach(const AiSpell& s) const
+{
+    // Finishing a wizard off beats wounding another; then the weakest, then the nearest.
+    std::int32_t best = kNone;
+    std::int32_t bestRank[3] = {0, 0, 0};
+    for (const AiWizard& w : board.wizards) {
+        if (w.cell < 0 || w.side == self.side || board.Distance(self.cell, w.cell) > s.reach) continue;
+        const std::int32_t rank[3] = {w.health <= s.enemyDamageTotal ? 0 : 1, w.health, board.Distance(self.cell, w.cell)};
+        const bool better = best == kNone || std::lexicographical_compare(rank, rank + 3, bestRank, bestRank + 3) ||
+                            (std::equal(rank, rank + 3, bestRank) && w.cell < best);
+        if (better) {
+            best = w.cell;
+            std::copy(rank, rank + 3, bestRank);
+        }
+    }
+    return best;
+}
+
 std::int32_t TargetSearch::SpellTarget(const AiSpell& s)
 {
     // No surrounded check here: a boxed-in wizard can still cast at whatever is in reach.
-    if (s.damagesEnemy || s.healsEnemy || s.afflictsEnemy || s.createsObstacle || s.createsHazard)
-        return NearestWizard(true);
+    if (s.damagesEnemy || s.healsEnemy || s.afflictsEnemy || s.createsObstacle || s.createsHazard) {
+        const bool impossible = board.difficulty == 3;
+        const std::int32_t chosen = impossible && s.damagesEnemy ? WeakestEnemyInReach(s) : kNone;
+        return chosen != kNone ? chosen : NearestWizard(true);
+    }
     if (s.harmsAlly || s.healsAlly || s.changesAllyStatus || s.createsBoon) return NearestWizard(false);
     if (s.harmsSelf || s.healsSelf || s.changesSelfStatus) return self.cell;
     return kNone;

@@ -24,7 +24,8 @@ public:
     // The nearest tiles, by walking steps (at least 1), holding an active token and no wizard.
     std::int32_t Token();
     // The tile a spell is aimed at: the nearest enemy for spells that harm, heal or hinder
-    // enemies or build obstacles and hazards; else the nearest other ally for ally spells; else
+    // enemies or build obstacles and hazards (on IMPOSSIBLE a damaging spell takes, among the
+    // enemies in reach, one it can finish off, else the weakest); else the nearest other ally for ally spells; else
     // the wizard's own tile for self spells; else none.
     std::int32_t SpellTarget(const AiSpell& spell);
     // For an elemental spell: the nearest tiles, by walking steps, of its element's kind or
@@ -57,4 +58,5 @@ private:
     void Consider(std::int32_t cell, std::int32_t distance);
     std::int32_t Draw();
     std::int32_t NearestWizard(bool enemies);
+    std::int32_t WeakestEnemyInReach(const AiSpell& spell) const;
 };

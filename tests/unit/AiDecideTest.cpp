@@ -398,3 +398,28 @@ TEST_F(DecideFixture, AWalkChosenAgainIsRememberedOnce)
     plans.Remember(w + 1, walk);  // another wizard's plan on the tile is its own
     EXPECT_EQ(plans.All().size(), 2u);
 }
+
+// IMPOSSIBLE aims a damaging spell at the enemy in reach it can finish off, else the weakest;
+// the other difficulties take the nearest.
+TEST_F(DecideFixture, ImpossibleAimsAtTheEnemyItCanFinishOff)
+{
+    const int w = board.AddWizard(0, 0, 2, 20, 5);
+    const int near = board.AddWizard(1, 0, 1, 20, 5);
+    const int hurt = board.AddWizard(0, 3, 1, 9, 5);
+    const int dying = board.AddWizard(3, 0, 1, 5, 5);
+    board.AddWizard(9, 9, 1, 1, 5);  // weaker still, out of reach
+    board.wizards[w].hand.push_back(Fireball());
+    board.difficulty = 3;
+    Decide(w);
+    ASSERT_EQ(maker.Decisions().front().label, "casting spell");
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[dying].cell);
+    board.wizards[dying].health = 6;  // no kill in reach now: the weakest
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[dying].cell);
+    board.wizards[dying].health = 12;
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[hurt].cell);
+    board.difficulty = 2;
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[near].cell);
+}

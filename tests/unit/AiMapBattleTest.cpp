@@ -119,6 +119,27 @@ TEST(AiMapBattle, ComputerAgainstComputerPlaysFromTheWelcomeToAWinnerAndThenStop
     EXPECT_TRUE(harness.Broken().empty()) << harness.Broken().front();
 }
 
+// Each wizard walled in by a Boulder and the island's edge, the other in reach of its "Cantrip":
+// neither can walk, so only casting from where they stand can end the battle.
+TEST(AiMapBattle, BoxedInWizardsStillFightItOut)
+{
+    LogCapture log("ai_map_boxed.log");
+    LevelText level = Corridor();
+    level.dimensions = R"({"width": 3, "height": 1})";
+    level.tileMap = "[1,1,1]";
+    level.objectMap = "[0,2,0]";
+    level.wizards = R"({"player 1": [{"x": 0, "y": 0}], "player 2": [{"x": 2, "y": 0}]})";
+    BattleHarness harness(FixtureOptions());
+    ASSERT_TRUE(harness.LoadText(level.Json()));
+    Map& map = harness.GetMap();
+    auto player = InstallComputerPlayer(map, 0, true);
+    player->SetReport(nullptr);
+    harness.FinishFadeIn();
+    ASSERT_TRUE(AdvanceUntil(harness, 600.0f, [&] { return map.battleOver; })) << "round " << map.turns.round;
+    EXPECT_LE(map.turns.round, 4);
+    EXPECT_TRUE(harness.Broken().empty()) << harness.Broken().front();
+}
+
 TEST(AiMapBattle, BattleSimReadsItsCommandLine)
 {
     BattleSimOptions options;
