@@ -2,6 +2,9 @@
 
 void AiPlans::Remember(std::int32_t wizard, const Decision& decision)
 {
+    // The same walk chosen again is one plan, not a second copy offered twice at every step.
+    for (const Plan& plan : plans)
+        if (plan.wizard == wizard && plan.decision.target == decision.target) return;
     Plan plan;
     plan.wizard = wizard;
     plan.decision = decision;

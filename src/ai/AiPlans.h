@@ -14,7 +14,8 @@ public:
         Decision decision;         // a copy; its spell pointer is not kept (hands change)
     };
 
-    // Remembers a walk of that wizard; its target tile becomes claimed.
+    // Remembers a walk of that wizard; its target tile becomes claimed. A walk to a tile the
+    // wizard already has a plan for is not stored again.
     void Remember(std::int32_t wizard, const Decision& decision);
     // Removes the plan at that position (its tile stops being claimed).
     void Forget(std::size_t index);

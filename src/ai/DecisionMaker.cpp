@@ -117,7 +117,8 @@ void DecisionMaker::AddSpellRecord(TargetSearch& search, const AiSpell& spell, D
         return;
     }
     if (b.Distance(self.cell, target) > spell.reach) {
-        ApproachEnemy(spell, target, record);
+        // A boxed-in wizard cannot walk closer; offering the walk would only waste a step.
+        if (!search.Surrounded()) ApproachEnemy(spell, target, record);
         return;
     }
     const std::int32_t budget = self.ap - spell.cost;
@@ -232,5 +233,6 @@ std::int32_t DecisionMaker::WalkDestination(const Decision& walk, const AiPlans&
     if (!board || wizard < 0) return TargetSearch::kNone;
     plans.ClaimMask(wizard, board->CellCount(), claims);
     TargetSearch search(*board, wizard, field, claims, out);
-    return search.WalkDestination(walk.target);
+    targetField.Build(*board, walk.target);
+    return search.WalkDestination(walk.target, &targetField);
 }

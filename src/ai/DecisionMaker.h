@@ -39,6 +39,7 @@ private:
     const AiBoard* board = nullptr;
     std::int32_t wizard = -1;
     DistanceField field;
+    DistanceField targetField;  // walking steps from a walk's target, for its destination
     std::vector<char> claims;
     std::vector<Decision> decisions;
 

@@ -57,7 +57,8 @@ std::int32_t TargetSearch::Token()
     for (std::int32_t cell = 0; cell < board.CellCount(); ++cell) {
         const AiCell& c = board.cells[cell];
         if (!c.exists || c.object != AiCell::kToken || !c.tokenActive || c.wizard >= 0 || Claimed(cell)) continue;
-        const std::int32_t d = board.Distance(self.cell, cell);
+        // Walking steps, not the straight line: a token across water would lead nowhere.
+        const std::int32_t d = field.Steps(cell);
         if (d >= 1) Consider(cell, d);
     }
     return Draw();
@@ -77,11 +78,32 @@ std::int32_t TargetSearch::NearestWizard(bool enemies)
     return Draw();
 }
 
+std::int32_t TargetSearch::WeakestEnemyInReach(const AiSpell& s) const
+{
+    // Finishing a wizard off beats wounding another; then the weakest, then the nearest.
+    std::int32_t best = kNone;
+    std::int32_t bestRank[3] = {0, 0, 0};
+    for (const AiWizard& w : board.wizards) {
+        if (w.cell < 0 || w.side == self.side || board.Distance(self.cell, w.cell) > s.reach) continue;
+        const std::int32_t rank[3] = {w.health <= s.enemyDamageTotal ? 0 : 1, w.health, board.Distance(self.cell, w.cell)};
+        const bool better = best == kNone || std::lexicographical_compare(rank, rank + 3, bestRank, bestRank + 3) ||
+                            (std::equal(rank, rank + 3, bestRank) && w.cell < best);
+        if (better) {
+            best = w.cell;
+            std::copy(rank, rank + 3, bestRank);
+        }
+    }
+    return best;
+}
+
 std::int32_t TargetSearch::SpellTarget(const AiSpell& s)
 {
-    if (StopWhenSurrounded()) return kNone;
-    if (s.damagesEnemy || s.healsEnemy || s.afflictsEnemy || s.createsObstacle || s.createsHazard)
-        return NearestWizard(true);
+    // No surrounded check here: a boxed-in wizard can still cast at whatever is in reach.
+    if (s.damagesEnemy || s.healsEnemy || s.afflictsEnemy || s.createsObstacle || s.createsHazard) {
+        const bool impossible = board.difficulty == 3;
+        const std::int32_t chosen = impossible && s.damagesEnemy ? WeakestEnemyInReach(s) : kNone;
+        return chosen != kNone ? chosen : NearestWizard(true);
+    }
     if (s.harmsAlly || s.healsAlly || s.changesAllyStatus || s.createsBoon) return NearestWizard(false);
     if (s.harmsSelf || s.healsSelf || s.changesSelfStatus) return self.cell;
     return kNone;
@@ -96,7 +118,8 @@ std::int32_t TargetSearch::ElementTile(const AiSpell& s)
         const AiCell& c = board.cells[cell];
         if (!c.exists || (c.elementTile != s.element && c.elementTile != 5)) continue;
         if (c.wizard >= 0 || c.object == AiCell::kOther || Claimed(cell)) continue;
-        Consider(cell, board.Distance(self.cell, cell));
+        const std::int32_t d = field.Steps(cell);
+        if (d != DistanceField::kUnreachable) Consider(cell, d);
     }
     return Draw();
 }
@@ -119,8 +142,15 @@ std::int32_t TargetSearch::RandomTile()
     return Draw();
 }
 
-std::int32_t TargetSearch::WalkDestination(std::int32_t target)
+std::int32_t TargetSearch::WalkDestination(std::int32_t target, const DistanceField* fromTarget)
 {
+    // Ranked by the walk still left to the target where one exists; a target beyond any walk (an
+    // enemy across water) falls back to the straight line, behind every walkable approach.
+    constexpr std::int32_t kNoWalk = 1 << 20;
+    const auto remaining = [&](std::int32_t cell) {
+        const std::int32_t steps = fromTarget ? fromTarget->Steps(cell) : DistanceField::kUnreachable;
+        return steps != DistanceField::kUnreachable ? steps : kNoWalk + board.Distance(cell, target);
+    };
     nearest.clear();
     if (!board.HasTile(target)) return kNone;
     const std::int32_t column = board.Column(self.cell);
@@ -133,7 +163,7 @@ std::int32_t TargetSearch::WalkDestination(std::int32_t target)
             if (cell < 0 || cell == self.cell || !field.Within(cell, self.ap)) continue;
             const AiCell& here = board.cells[cell];
             if (here.object == AiCell::kOther || here.wizard >= 0 || Claimed(cell)) continue;
-            Consider(cell, board.Distance(cell, target));
+            Consider(cell, remaining(cell));
         }
     }
     return Draw();

@@ -136,6 +136,19 @@ void RunFrame(GLFWwindow* window, FrameClock& clock)
     if (scenes && scenes->changeCount() != changesBefore) clock.Restart(glfwGetTime());
 }
 
+// `--cpu D` and `--autoplay` hand sides of the battle to the computer.
+void ApplyComputerOptions(const Options& options)
+{
+    if (options.cpu) {
+        BattleSetup.cpuEnabled = true;
+        BattleSetup.aiDifficulty = *options.cpu;
+    }
+    if (options.autoplay) {
+        BattleSetup.cpuEnabled = true;
+        BattleSetup.autoplay = true;
+    }
+}
+
 int RunGame(const Options& options, const std::string& startSetup)
 {
     if (!glfwInit()) return -1;
@@ -148,6 +161,7 @@ int RunGame(const Options& options, const std::string& startSetup)
     LoadConfigAndProfile(window);
     // Loading reset the battle set-up record; the test hook fills it before any scene reads it.
     if (!startSetup.empty()) ApplySetupHook(startSetup, BattleSetup);
+    ApplyComputerOptions(options);
     ConnectBattleSetupToRenderer();
     Resolution resolution = GetConfiguredResolution();
     GameWindow() = window;

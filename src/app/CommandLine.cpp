@@ -63,6 +63,12 @@ const std::vector<OptionRow>& OptionTable()
         {"--scene", "INDEX", "start in scene INDEX (0-13) instead of the intro",
          WholeNumber(&Options::scene, 0, kSceneCount - 1)},
         {"--level", "NAME", "with --scene 1: the level the battle loads", Word(&Options::level)},
+        {"--cpu", "D", "with --scene 1: side 2 is played by the computer at difficulty D\n"
+                       "(0 easy, 1 medium, 2 hard, 3 impossible)",
+         WholeNumber(&Options::cpu, 0, 3)},
+        {"--autoplay", "", "with --scene 1: the computer plays both sides, from the welcome\n"
+                           "to the victory screen (at the difficulty of --cpu, else easy)",
+         Switch(&Options::autoplay)},
         {"--setup", "KEY=VALUE,...",
          "fill the battle set-up before the first scene, to test the battle\n"
          "and the victory screens (--scene 1, 7 or 12). Keys: level (a plain\n"
@@ -91,6 +97,9 @@ std::string CheckCombinations(const Options& o)
 {
     if (o.level && o.scene.value_or(-1) != kSceneGameMap)
         return "--level NAME goes with --scene " + std::to_string(kSceneGameMap) + " (the battle)";
+    if ((o.cpu || o.autoplay) && o.scene.value_or(-1) != kSceneGameMap)
+        return std::string(o.cpu ? "--cpu D" : "--autoplay") + " goes with --scene " + std::to_string(kSceneGameMap) +
+               " (the battle)";
     if (o.noGl && !o.checkData) return "--no-gl goes with --check-data";
     return {};
 }

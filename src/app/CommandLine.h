@@ -15,6 +15,8 @@ struct Options {
     std::optional<long> frames;
     std::optional<int> scene;
     std::optional<std::string> level;
+    std::optional<int> cpu;  // `--cpu D`: side 2 is the computer at difficulty D
+    bool autoplay = false;   // the computer plays both sides
     // `--setup KEY=VALUE,...`: the battle set-up record's test values (checked by start-up).
     std::optional<std::string> setup;
 };

@@ -152,6 +152,7 @@ public:
     bool duplicationProtection = false;
     bool divineIntervention = false;
     bool cpuSide2 = false;
+    bool cpuSide1 = false;  // the computer plays side 1 as well (a computer-against-computer battle)
     int winner = -1;                // 0-based side index once decided
     int pendingWinner = -1;         // decided by a cast, claimed at the end of the turn
     int lastCasterSide = 0;         // side of the last caster in this battle, 0 before any cast
@@ -167,7 +168,8 @@ public:
     bool cameraEnabled = false;  // manual camera moves, allowed once the game has started
     bool cameraTargetSet = false;
     glm::vec2 cameraTarget{0.0f};  // the centre tile, where the scene puts the camera
-    // The computer player's per-frame step, called while side 2 is the computer's and plays.
+    // The computer player's per-frame step, called while the side whose turn it is is the computer's
+    // (also before the game has started, so a computer playing every side can answer the welcome).
     std::function<void(Map&, float dt)> computerDriver;
     int windowWidth = 1280;
     int windowHeight = 720;

@@ -80,7 +80,7 @@ void Map::Update(float dt)
     if (paused) return;
     if (partyMode) UpdatePartyMode(dt);
     controls.Update(dt);
-    if (computerDriver && turns.IsComputerSide(turns.currentSide) && !battleOver && turns.started)
+    if (computerDriver && turns.IsComputerSide(turns.currentSide) && !battleOver)
         computerDriver(*this, dt);
     if (state == kIdle) {
         for (auto& wizard : wizards) {

@@ -15,12 +15,13 @@ void TurnManager::StartGame()
     round = 1;
     currentSide = 1;
     turnStarted = false;
-    map->controls.RequestTurnBanner(currentSide);
+    if (!IsComputerSide(currentSide)) map->controls.RequestTurnBanner(currentSide);
 }
 
 bool TurnManager::IsComputerSide(int side) const
 {
-    return map && map->cpuSide2 && side == 2 && sideCount >= 2;
+    if (!map || sideCount < 2) return false;
+    return (side == 2 && map->cpuSide2) || (side == 1 && map->cpuSide1);
 }
 
 void TurnManager::StartTurn()

@@ -37,6 +37,7 @@ struct BattleSetupRecord {
     int winner = -1;                         // 0 player 1, 1 player 2, -1 while nobody has won
     bool cpuEnabled = false;                 // player 2 is the computer
     int aiDifficulty = 0;                    // 0 easy, 1 medium, 2 hard, 3 impossible
+    bool autoplay = false;                   // the computer plays both sides (--autoplay)
     bool aiTurnActive = false;
     // The won-match lock of the camera and key handlers lives with them: Input().cameraInputLocked.
     bool divineIntervention = false;

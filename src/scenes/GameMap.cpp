@@ -6,6 +6,8 @@
 #include <cmath>
 #include <iostream>
 
+#include "ai/AiDifficulty.h"
+#include "ai/ComputerPlayer.h"
 #include "audio/SoundSystem.h"
 #include "battle/Map.h"
 #include "battle/MapInterface.h"
@@ -84,6 +86,11 @@ void GameMap::Load()
     map->duplicationProtection = BattleSetup.duplicationProtection;
     map->divineIntervention = BattleSetup.divineIntervention;
     map->tutorial = BattleSetup.tutorialMode;
+    if (BattleSetup.cpuEnabled || BattleSetup.autoplay) {
+        InstallComputerPlayer(*map, BattleSetup.aiDifficulty, BattleSetup.autoplay);
+        print("GameMap: computer plays ", BattleSetup.autoplay ? "both sides" : "side 2", " at ",
+              DifficultyName(BattleSetup.aiDifficulty));
+    }
     map->createMap(BattleSetup.levelName);
     BattleSetup.backgroundStyle = map->level.background;
     fade = std::make_unique<Background>();

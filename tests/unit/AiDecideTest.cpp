@@ -95,12 +95,12 @@ TEST_F(DecideFixture, RandomWalkWeighsOneToFifteenAndStaysCloserThanTheActionPoi
     for (int k = 1; k <= 15; ++k) EXPECT_TRUE(seen[k]) << k;
 }
 
-TEST_F(DecideFixture, SurroundedWizardEndsItsTurn)
+TEST_F(DecideFixture, SurroundedWizardEndsItsTurnWhenNothingIsInReach)
 {
     const int w = board.AddWizard(0, 0, 2, 20, 5);
     board.AddWizard(1, 0, 2, 20, 5);
     Place(board, 0, 1, AiCell::kOther);  // a Boulder; the other two neighbours are off the grid
-    board.AddWizard(2, 0, 1, 20, 5);     // an enemy in reach is still not found
+    board.AddWizard(9, 9, 1, 20, 5);     // out of reach, and no walk can close in
     board.wizards[w].hand.push_back(Fireball());
     const auto& list = Decide(w);
     EXPECT_EQ(list.front().label, "end turn");
@@ -110,6 +110,21 @@ TEST_F(DecideFixture, SurroundedWizardEndsItsTurn)
         if (d.label != "end turn") {
             EXPECT_DOUBLE_EQ(d.weight, 0.0) << d.label;
         }
+}
+
+// Boxed in by its own side and a Boulder, with an enemy in reach: it used to end every turn without
+// casting, and two such wizards facing each other never finished their battle.
+TEST_F(DecideFixture, SurroundedWizardStillCastsAtAnEnemyInReach)
+{
+    const int w = board.AddWizard(0, 0, 2, 20, 5);
+    board.AddWizard(1, 0, 2, 20, 5);
+    Place(board, 0, 1, AiCell::kOther);
+    const int e = board.AddWizard(2, 0, 1, 20, 5);
+    board.wizards[w].hand.push_back(Fireball());
+    const auto& list = Decide(w);
+    EXPECT_EQ(list.front().label, "casting spell");
+    EXPECT_EQ(list.front().target, board.wizards[e].cell);
+    EXPECT_NE(out.str().find("The AI is surrounded and will end their turn\n"), std::string::npos);
 }
 
 TEST_F(DecideFixture, EnemyInReachIsCastAt)
@@ -322,4 +337,89 @@ TEST_F(DecideFixture, ASpellTooDearStaysAnEmptyRecord)
     int empties = 0;
     for (const Decision& d : maker.Decisions()) empties += d.label == "no context";
     EXPECT_EQ(empties, 6);  // no token, no pickup, three unused places and the spell
+}
+
+namespace {
+
+// A horseshoe of 5 x 5: the left and right columns and the bottom row; the inside is water.
+AiBoard Horseshoe()
+{
+    AiBoard board;
+    board.Resize(5, 5);
+    for (int r = 0; r < 5; ++r) {
+        board.AddTile(0, r);
+        board.AddTile(4, r);
+    }
+    for (int c = 1; c < 4; ++c) board.AddTile(c, 4);
+    return board;
+}
+
+}  // namespace
+
+// On a horseshoe the straight line to a target across the water ends at the nearest tip and stays
+// there; the walk goes round by the tiles with the fewest steps left.
+TEST_F(DecideFixture, WalksGoRoundByWalkingStepsNotTheStraightLine)
+{
+    board = Horseshoe();
+    const int w = board.AddWizard(0, 0, 2, 20, 5);
+    Place(board, 4, 0, AiCell::kToken);
+    Place(board, 0, 4, AiCell::kToken);  // as far in a straight line, 4 steps against 12 to walk
+    const auto tokenWalk = [&](unsigned seed) {
+        SeedRandom(seed);
+        Decide(w);
+        return Find("walk toward token");
+    };
+    for (unsigned seed = 0; seed < 20; ++seed) {
+        const Decision* token = tokenWalk(seed);
+        ASSERT_NE(token, nullptr);
+        EXPECT_EQ(token->target, board.Index(0, 4));
+    }
+    Place(board, 0, 4, AiCell::kNone);
+    for (unsigned seed = 0; seed < 20; ++seed) {
+        const Decision* token = tokenWalk(seed);
+        ASSERT_NE(token, nullptr);
+        ASSERT_EQ(token->target, board.Index(4, 0));
+        // Five steps down the left side and along the bottom: (1, 4) is 7 steps from the token,
+        // where (0, 1), nearest in a straight line, is 11.
+        EXPECT_EQ(maker.WalkDestination(*token, plans, nullptr), board.Index(1, 4));
+    }
+}
+
+TEST_F(DecideFixture, AWalkChosenAgainIsRememberedOnce)
+{
+    const int w = board.AddWizard(0, 0, 2, 20, 2);
+    Decision walk;
+    walk.label = "walk toward token";
+    walk.action = AiAction::Walk;
+    walk.target = board.Index(9, 0);
+    plans.Remember(w, walk);
+    plans.Remember(w, walk);
+    EXPECT_EQ(plans.All().size(), 1u);
+    plans.Remember(w + 1, walk);  // another wizard's plan on the tile is its own
+    EXPECT_EQ(plans.All().size(), 2u);
+}
+
+// IMPOSSIBLE aims a damaging spell at the enemy in reach it can finish off, else the weakest;
+// the other difficulties take the nearest.
+TEST_F(DecideFixture, ImpossibleAimsAtTheEnemyItCanFinishOff)
+{
+    const int w = board.AddWizard(0, 0, 2, 20, 5);
+    const int near = board.AddWizard(1, 0, 1, 20, 5);
+    const int hurt = board.AddWizard(0, 3, 1, 9, 5);
+    const int dying = board.AddWizard(3, 0, 1, 5, 5);
+    board.AddWizard(9, 9, 1, 1, 5);  // weaker still, out of reach
+    board.wizards[w].hand.push_back(Fireball());
+    board.difficulty = 3;
+    Decide(w);
+    ASSERT_EQ(maker.Decisions().front().label, "casting spell");
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[dying].cell);
+    board.wizards[dying].health = 6;  // no kill in reach now: the weakest
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[dying].cell);
+    board.wizards[dying].health = 12;
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[hurt].cell);
+    board.difficulty = 2;
+    Decide(w);
+    EXPECT_EQ(maker.Decisions().front().target, board.wizards[near].cell);
 }

@@ -32,11 +32,26 @@ TEST(CommandLine, NoGlGoesWithCheckData)
     EXPECT_NE(ParseCommandLine({"--no-gl"}).error, "");
 }
 
+TEST(CommandLine, TheComputerOptionsGoWithTheBattle)
+{
+    ParseOutcome r = ParseCommandLine({"--scene", "1", "--cpu", "3", "--autoplay"});
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(r.options.cpu, 3);
+    EXPECT_TRUE(r.options.autoplay);
+    EXPECT_EQ(ParseCommandLine({"--scene", "1", "--cpu", "0"}).options.cpu, 0);
+    EXPECT_FALSE(ParseCommandLine({"--scene", "1"}).options.cpu.has_value());
+    EXPECT_NE(ParseCommandLine({"--scene", "1", "--cpu", "4"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--scene", "1", "--cpu", "-1"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--scene", "1", "--cpu"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--cpu", "2"}).error, "") << "the computer plays in the battle scene";
+    EXPECT_NE(ParseCommandLine({"--scene", "9", "--autoplay"}).error, "");
+}
+
 TEST(CommandLine, HelpListsEveryOptionOfTheTable)
 {
     std::string usage = UsageText();
     for (const char* option : {"--help", "--version", "--windowed", "--seed N", "--frames N", "--scene INDEX",
-                               "--level NAME", "--check-data", "--no-gl"})
+                               "--level NAME", "--cpu D", "--autoplay", "--check-data", "--no-gl"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 
