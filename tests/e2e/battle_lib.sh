@@ -20,12 +20,14 @@ setup_battle_folder() {
   build=$battle_dir   # lib.sh reads Log.txt from $build
 }
 
-# A press as a player makes it: move there, press, hold for a few frames, release.
+# A press as a player makes it: move there, press, hold for a few frames, release. The software
+# renderer can fall to about 10 frames a second on a busy machine: a quarter second holds the
+# button for at least two frames even then.
 press_at() {
   xdotool mousemove --window "$win" "$1" "$2"
   sleep 0.15
   xdotool mousedown --window "$win" 1
-  sleep 0.1
+  sleep 0.25
   xdotool mouseup --window "$win" 1
   sleep 0.25
 }
@@ -34,7 +36,7 @@ right_click_at() {
   xdotool mousemove --window "$win" "$1" "$2"
   sleep 0.15
   xdotool mousedown --window "$win" 3
-  sleep 0.1
+  sleep 0.25
   xdotool mouseup --window "$win" 3
   sleep 0.25
 }
