@@ -44,6 +44,12 @@ bool CreationOf(CreateType type, Creation& out)
 
 }  // namespace
 
+std::int32_t Map::CreationHealth(CreateType kind)
+{
+    Creation made{};
+    return CreationOf(kind, made) ? std::max(0, made.health) : 0;
+}
+
 bool Map::CreateOnTile(Tile& tile, int lifetime, CreateType kind)
 {
     if (kind == CreateType::FireTile) {
