@@ -123,8 +123,7 @@ void MenuCampaign::ShowDossierPage()
     case CampaignFlow::View::Briefing: {
         const campaign::Briefing& briefing = flow.CurrentBriefing();
         dossier->ShowPage("Sergeant Merlin", briefing.text, {briefing.button});
-        const std::string& text = briefing.text;
-        print("MenuCampaign: briefing: ", text.substr(0, text.find_first_of(".,") + 1));
+        print("MenuCampaign: briefing: ", briefing.text);
         return;
     }
     case CampaignFlow::View::Mission: {
