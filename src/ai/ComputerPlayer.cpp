@@ -23,7 +23,19 @@ void ComputerPlayer::Update(float dt)
         if (bothSides && map.controls.welcomeShown) map.controls.PressWelcome();
         return;
     }
-    if (AiDriver* driver = Driver(map.turns.currentSide)) driver->Update(battle, dt);
+    AiDriver* driver = Driver(map.turns.currentSide);
+    if (!driver) return;
+    if (map.victoryPending && map.pendingWinner == map.turns.currentSide - 1) ClaimVictory();
+    driver->Update(battle, dt);
+}
+
+void ComputerPlayer::ClaimVictory()
+{
+    // Every enemy is down: wandering on would only delay the end of the turn that wins.
+    for (std::int32_t i = 0; i < battle.WizardCount(); ++i) {
+        const AiBattle::WizardState w = battle.Wizard(i);
+        if (w.side == map.turns.currentSide && w.ap > 0 && !map.Busy()) battle.SetAp(i, 0);
+    }
 }
 
 void ComputerPlayer::SetReport(std::ostream* out)

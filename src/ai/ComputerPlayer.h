@@ -19,7 +19,8 @@ public:
     ComputerPlayer(Map& map, std::int32_t difficulty, bool bothSides, std::int32_t side1Difficulty = -1);
 
     // One frame for the side whose turn it is. When it plays every side it also answers the
-    // welcome prompt, so nothing waits for a human.
+    // welcome prompt, so nothing waits for a human. Once its side has defeated every enemy it
+    // ends the turn that claims the victory.
     void Update(float dt);
 
     // The driver of a side, or null when the computer does not play it.
@@ -33,6 +34,8 @@ public:
     std::int64_t Decisions() const;
 
 private:
+    void ClaimVictory();
+
     Map& map;
     MapAiBattle battle;
     bool bothSides;

@@ -71,6 +71,9 @@ public:
     // Puts the creation of a spell command on the tile. False when refused (a Boulder under a
     // wizard, an object already there, an unknown kind).
     bool CreateOnTile(Tile& tile, int lifetime, CreateType kind);
+    // The health an object of that kind is created with (0 for tiles and tokens, which never
+    // decay). It loses health / lifetime each round, so a lifetime above it would mean no decay.
+    static std::int32_t CreationHealth(CreateType kind);
     // Removes the object from the decay list, its tile and the map, and deletes it.
     void DestroyObject(MapObject* object);
     // The object under a wizard acts on it: when it enters the tile mid-walk and at every turn start.

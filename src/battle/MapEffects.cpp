@@ -44,6 +44,12 @@ bool CreationOf(CreateType type, Creation& out)
 
 }  // namespace
 
+std::int32_t Map::CreationHealth(CreateType kind)
+{
+    Creation made{};
+    return CreationOf(kind, made) ? std::max(0, made.health) : 0;
+}
+
 bool Map::CreateOnTile(Tile& tile, int lifetime, CreateType kind)
 {
     if (kind == CreateType::FireTile) {
@@ -171,8 +177,9 @@ void Map::OnWalkEnded(Wizard& wizard, Tile* destination)
     if (destination) {
         bool spent = wizard.ap < 1 || !wizard.Alive();
         destination->SetTint(spent ? Tile::kTintRed : Tile::kTintWhite);
-        if (tutorial && destination->object && destination->object->IsToken()) hooks->TutorialMilestone(1);
-        if (tutorial && destination->biome == "Fire_Tile") hooks->TutorialMilestone(3);
+        bool onToken = destination->object && destination->object->IsToken();
+        bool onFire = destination->biome == "Fire_Tile";
+        if (tutorial && (onToken || onFire)) hooks->TutorialWalkEnded(onToken, onFire);
     }
     controls.OnWalkEnded(wizard);
 }

@@ -1,5 +1,6 @@
 #include "meta/RecordFile.h"
 
+#include <fstream>
 #include <iostream>
 #include <system_error>
 
@@ -47,6 +48,17 @@ void KeepBadCopy(const fs::path& file, const char* reason)
                   << std::endl;
     else
         std::cerr << "Error: " << name << " " << reason << " and could not be kept (" << error << ")" << std::endl;
+}
+
+// True when the file already holds exactly text. Saves happen at every scene switch; an unchanged
+// record then costs a read instead of two disk syncs and a rename.
+bool Holds(const fs::path& file, const std::string& text)
+{
+    std::error_code ec;
+    if (fs::file_size(file, ec) != text.size() || ec) return false;
+    std::ifstream in(file, std::ios::binary);
+    std::string current(text.size(), '\0');
+    return in.read(current.data(), static_cast<std::streamsize>(current.size())) && current == text;
 }
 
 }  // namespace
@@ -112,6 +124,8 @@ bool Save(const fs::path& file, std::span<const Member> members)
         KeepBadCopy(file, "has grown too large");
     } else if (keepOld) {
         KeepBadCopy(file, "could not be parsed");
+    } else if (Holds(file, *text)) {
+        return true;
     }
     std::string error;
     if (!text || !atomicfile::Replace(file, *text, error)) {

@@ -4,6 +4,7 @@
 
 #include <glad/gl.h>
 
+#include "engine/FileCache.h"
 #include "engine/GlContext.h"
 #include "engine/Json.h"
 #include "engine/Log.h"
@@ -70,15 +71,23 @@ MeshData MeshData::FromText(const std::string& text, int layout)
 }
 
 namespace {
+// Every sprite keeps its own copy of the geometry (it recolours it), but the file is parsed once.
 MeshData ReadReported(const std::string& meshName, int layout)
 {
-    MeshData data = MeshData::FromFile(Mesh::kDirectory + meshName + ".json", layout);
-    if (data.status == MeshData::Status::NotFound) {
+    static FileCache<MeshData> textured, colored;
+    FileCache<MeshData>& cache = layout == kMeshLayoutColored ? colored : textured;
+    const auto& entry = cache.Get(Mesh::kDirectory + meshName + ".json",
+                                  [layout](const std::string& path, MeshData& out, bool& parsed) {
+                                      out = MeshData::FromFile(path, layout);
+                                      parsed = out.status == MeshData::Status::Ok;
+                                      return out.status != MeshData::Status::NotFound;
+                                  });
+    if (!entry.found) {
         print("### Mesh Class could not open Mesh Data file. Is it in the data folder and is .json format? ###");
-    } else if (data.status == MeshData::Status::Unparsable) {
+    } else if (!entry.parsed) {
         print("### Mesh Class had a problem parsing a .json file ###");
     }
-    return data;
+    return entry.value;
 }
 }  // namespace
 

@@ -1,12 +1,10 @@
 #include "render/ParticleEffect.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <map>
 
+#include "engine/FileCache.h"
 #include "engine/Log.h"
 #include "render/ParticlePool.h"
 
@@ -182,45 +180,19 @@ bool LoadParticleFile(const std::string& name, ParticleFile& out)
     return true;
 }
 
-namespace {
-bool SameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
-           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
-}
-}  // namespace
-
 const ParticleFile* SharedParticleFile(const std::string& name)
 {
-    struct Cached {
-        json::Status status = json::Status::Ok;
-        bool parsed = false;
-        ParticleFile file;
-        struct stat seen {};
-    };
-    // Keyed by the absolute path: tools and tests may read particle files from several folders. A
-    // file rewritten since (other size, time or inode; tools and tests do that) is read again; a
-    // file gone since keeps what was read.
-    static std::map<std::string, Cached, std::less<>> cache;
+    static FileCache<ParticleFile> cache;
     const std::string path = "./Data/Particles/" + name + ".json";
-    std::error_code ec;
-    const std::string key = std::filesystem::absolute(path, ec).lexically_normal().string();
-    struct stat now {};
-    const bool exists = ::stat(path.c_str(), &now) == 0;
-    auto found = cache.find(key);
-    if (found == cache.end() || (exists && !SameFile(found->second.seen, now))) {
-        Cached entry;
-        entry.seen = now;
+    const auto& entry = cache.Get(path, [](const std::string& file, ParticleFile& out, bool& parsed) {
         json::Document doc;
-        json::Result result = json::ParseFile(path, doc);
-        entry.status = result.status;
-        entry.parsed = result.ok();
-        if (entry.parsed) ReadParticleFile(doc, entry.file);
-        found = cache.insert_or_assign(key, std::move(entry)).first;
-    }
-    const Cached& entry = found->second;
-    if (entry.parsed) return &entry.file;
-    if (entry.status == json::Status::NotFound) print("!!! - Emitter Could Not Find json File ", path);
+        json::Result result = json::ParseFile(file, doc);
+        parsed = result.ok();
+        if (parsed) ReadParticleFile(doc, out);
+        return result.status != json::Status::NotFound;
+    });
+    if (entry.parsed) return &entry.value;
+    if (!entry.found) print("!!! - Emitter Could Not Find json File ", path);
     else print("!!! - Emitter Could Not Parse json File ", path);
     return nullptr;
 }

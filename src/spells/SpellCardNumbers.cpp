@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "spells/Spell.h"
+#include "spells/SpellTargeting.h"
 
 namespace {
 
@@ -64,9 +65,8 @@ CardSpell CardSpellFrom(const Spell& spell)
 
 bool CardTileBonus(int element, const std::string& tileKind)
 {
-    static const char* const kTiles[] = {"Fire_Tile", "Water_Tile", "Earth_Tile", "Wind_Tile"};
-    if (element < 1 || element > 4) return false;
-    return tileKind == kTiles[element - 1] || tileKind == "Aether_Tile";
+    if (element < 0 || element > 4) return false;
+    return spelltargeting::BonusOnBiome(static_cast<ElementType>(element), tileKind);
 }
 
 CardNumbers ComputeCardNumbers(const CardSpell& spell, const CardHolder& holder)
@@ -76,12 +76,12 @@ CardNumbers ComputeCardNumbers(const CardSpell& spell, const CardHolder& holder)
     SetEffect(n, spell, holder.exists && CardTileBonus(spell.element, holder.tileKind));
 
     const bool confused = holder.exists && holder.confused;
-    n.hit = Number(confused ? Scaled(spell.hitChance, 0.5) : spell.hitChance);
+    n.hit = Number(spelltargeting::ChanceFor(spell.hitChance, confused));
     n.hitBlock = confused ? 12 : 10;
     n.hitTone = confused ? CardNumbers::kPenalty : CardNumbers::kDefault;
 
     const bool blinded = holder.exists && holder.blinded;
-    const std::int64_t range = blinded ? Scaled(spell.range, 0.75) : spell.range;
+    const std::int32_t range = spelltargeting::ReachFor(spell.range, blinded);
     n.range = range >= kInfiniteRange ? "INF" : Number(range);
     n.rangeBlock = blinded ? 9 : 7;
     n.rangeTone = blinded ? CardNumbers::kPenalty : CardNumbers::kDefault;

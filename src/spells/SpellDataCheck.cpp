@@ -5,6 +5,7 @@
 #include <sstream>
 #include <map>
 
+#include "battle/Map.h"
 #include "engine/DataCheck.h"
 #include "engine/Json.h"
 #include "render/ParticleEffect.h"
@@ -177,6 +178,7 @@ private:
             for (const SpellCommand& c : spell.Commands(static_cast<CommandType>(k))) {
                 if (c.kind == CommandKind::Damage && c.word != static_cast<int>(spell.element))
                     Add(file + ": a damage line names another element than the spell's");
+                if (c.kind == CommandKind::Create) Lifetime(c, file);
                 if ((c.kind == CommandKind::Inflict || c.kind == CommandKind::Create) && c.word == 0)
                     Add(file + ": an " + std::string(c.kind == CommandKind::Inflict ? "inflict" : "create") +
                         " line with an unknown word");
@@ -184,6 +186,16 @@ private:
         }
         if (spell.createsObjects && !spell.selfCommands.empty())
             Add(file + ": warning: self lines run again for every created tile");
+    }
+
+    // An object outliving its health would still lose at least 1 a round and vanish before its
+    // lifetime: the number on the card would lie.
+    void Lifetime(const SpellCommand& c, const std::string& file)
+    {
+        const std::int32_t health = Map::CreationHealth(static_cast<CreateType>(c.word));
+        if (health > 0 && (c.number < 1 || c.number > health))
+            Add(file + ": a create line's lifetime " + std::to_string(c.number) + " is outside 1.." +
+                std::to_string(health));
     }
 
     static std::string ReadAll(const std::filesystem::path& path);

@@ -17,17 +17,30 @@ std::int32_t Steps(const Tile& a, const Tile& b)
 
 }  // namespace
 
+bool BonusOnBiome(ElementType element, const std::string& biome)
+{
+    if (element == ElementType::Normal) return false;
+    return biome == spellwords::ElementTileKind(element) || biome == "Aether_Tile";
+}
+
+std::int32_t ReachFor(std::int32_t range, bool blinded)
+{
+    return blinded ? static_cast<std::int32_t>(static_cast<double>(range) * 0.75) : range;
+}
+
+std::int32_t ChanceFor(std::int32_t needed, bool confused)
+{
+    return confused ? static_cast<std::int32_t>(static_cast<double>(needed) * 0.5) : needed;
+}
+
 bool TileBonus(const Spell& spell, const Wizard& caster)
 {
-    if (spell.element == ElementType::Normal || !caster.tile) return false;
-    const std::string& biome = caster.tile->biome;
-    return biome == spellwords::ElementTileKind(spell.element) || biome == "Aether_Tile";
+    return caster.tile && BonusOnBiome(spell.element, caster.tile->biome);
 }
 
 std::int32_t Reach(const Spell& spell, const Wizard& caster)
 {
-    if (!caster.HasStatus(InflictType::Blinded)) return spell.range;
-    return static_cast<std::int32_t>(static_cast<double>(spell.range) * 0.75);
+    return ReachFor(spell.range, caster.HasStatus(InflictType::Blinded));
 }
 
 std::int32_t HitChance(const Spell& spell, const Wizard& caster)
@@ -37,8 +50,7 @@ std::int32_t HitChance(const Spell& spell, const Wizard& caster)
 
 std::int32_t RerollTarget(std::int32_t needed, const Wizard& caster)
 {
-    if (!caster.HasStatus(InflictType::Confused)) return needed;
-    return static_cast<std::int32_t>(static_cast<double>(needed) * 0.5);
+    return ChanceFor(needed, caster.HasStatus(InflictType::Confused));
 }
 
 std::int32_t CreationRadius(const Spell& spell, const Wizard& caster)

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "spells/SpellTypes.h"
 
@@ -10,6 +11,13 @@ class Wizard;
 // The numbers a cast depends on, computed in one place so the cards, the target marks, the
 // resolution and the computer player always agree.
 namespace spelltargeting {
+
+// The rules on plain values, for what shows them without a wizard object (the cards):
+// the element's tile or "Aether_Tile" gives a non-normal spell its bonus; blindness cuts the
+// range to its integer three quarters; confusion halves a chance (integer part).
+bool BonusOnBiome(ElementType element, const std::string& biome);
+std::int32_t ReachFor(std::int32_t range, bool blinded);
+std::int32_t ChanceFor(std::int32_t needed, bool confused);
 
 // The caster stands on a tile of its spell's element ("Fire_Tile" for fire ...) or on an
 // "Aether_Tile", and the spell is not normal. A caster without a tile gets no bonus.

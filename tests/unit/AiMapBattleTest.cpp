@@ -119,6 +119,26 @@ TEST(AiMapBattle, ComputerAgainstComputerPlaysFromTheWelcomeToAWinnerAndThenStop
     EXPECT_TRUE(harness.Broken().empty()) << harness.Broken().front();
 }
 
+TEST(AiMapBattle, OnceEveryEnemyIsDownTheComputerEndsItsTurnToClaimTheVictory)
+{
+    LogCapture log("ai_map_claim.log");
+    LevelText level = Corridor();
+    level.wizards = R"({"player 1": [{"x": 2, "y": 0}], "player 2": [{"x": 4, "y": 1}]})";
+    BegunBattle g(level, ComputerOptions());
+    Map& map = g.map();
+    auto player = InstallComputerPlayer(map, 3, false);
+    player->SetReport(nullptr);
+    g.harness.WizardOn(2, 0)->SetHealth(2);  // one "Cantrip" away
+    g.harness.ClickNone();
+    g.harness.Press("EndTurn");
+    g.harness.Answer("Yes");
+    ASSERT_TRUE(AdvanceUntil(g.harness, 30.0f, [&] { return map.battleOver; }));
+    EXPECT_EQ(map.winner, 1);
+    EXPECT_EQ(player->Decisions(), 1);  // the cast, and no wandering with the AP left
+    EXPECT_EQ(map.turns.round, 2);      // side 2's turn closed round 1
+    EXPECT_TRUE(g.harness.Broken().empty()) << g.harness.Broken().front();
+}
+
 // Each wizard walled in by a Boulder and the island's edge, the other in reach of its "Cantrip":
 // neither can walk, so only casting from where they stand can end the battle.
 TEST(AiMapBattle, BoxedInWizardsStillFightItOut)

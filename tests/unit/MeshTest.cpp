@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -122,4 +124,58 @@ TEST(MeshCheck, SpriteMeshesNeedAColourForEveryVertex)
     EXPECT_TRUE(problems(write("WholeSprite", square + sixColours)).empty());
     EXPECT_TRUE(problems(write("TextMesh", square)).empty()) << "text reads no colours";
     fs::remove_all(folder);
+}
+
+// A battle makes hundreds of sprites from a few mesh files: the file is parsed once, yet each
+// sprite still owns (and may recolour) its own copy.
+TEST(MeshCache, SameNameReadsTheFileOnceAndCopiesStayOwn)
+{
+    const fs::path root = fs::temp_directory_path() / ("primalites_mesh_cache_" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "Data" / "Meshes");
+    fs::copy_file(fs::path(SOURCE_DATA_DIR) / "Meshes" / "SquareMesh.json", root / "Data" / "Meshes" / "CachedSquare.json");
+    const fs::path home = fs::current_path();
+    fs::current_path(root);
+    {
+        LogCapture log((root / "Log.txt").string());
+        Mesh first("CachedSquare", kMeshLayoutColored);
+        ASSERT_EQ(first.vertexCount, 6u);
+        Mesh textured("CachedSquare", kMeshLayoutTextured);
+        ASSERT_EQ(textured.vertexCount, 6u);
+        fs::remove(root / "Data" / "Meshes" / "CachedSquare.json");
+        Mesh second("CachedSquare", kMeshLayoutColored);
+        ASSERT_EQ(second.vertexCount, 6u) << "the second sprite read the file again";
+        EXPECT_FALSE(log.Has("could not open Mesh Data file"));
+
+        first.setColor({1.0f, 0.0f, 0.0f, 1.0f});
+        EXPECT_NE(second.vertices[0].color, glm::vec4(1.0f, 0.0f, 0.0f, 1.0f)) << "recolouring one sprite painted another";
+        Mesh third("CachedSquare", kMeshLayoutColored);
+        ASSERT_EQ(third.vertexCount, 6u);
+        EXPECT_EQ(third.vertices[0].color, second.vertices[0].color);
+        Mesh texturedAgain("CachedSquare", kMeshLayoutTextured);
+        ASSERT_EQ(texturedAgain.vertexCount, 6u);
+        EXPECT_EQ(texturedAgain.vertices[0].color, glm::vec4(1.0f)) << "each layout keeps its own reading";
+    }
+    fs::current_path(home);
+    fs::remove_all(root);
+}
+
+TEST(MeshCache, RewrittenFileIsReadAgain)
+{
+    const fs::path root = fs::temp_directory_path() / ("primalites_mesh_rewrite_" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "Data" / "Meshes");
+    const fs::path file = root / "Data" / "Meshes" / "Rewritten.json";
+    std::ofstream(file) << R"({"position": [0,0, 1,0, 1,1], "texCoord": [0,0, 1,0, 1,1]})";
+    const fs::path home = fs::current_path();
+    fs::current_path(root);
+    {
+        Mesh before("Rewritten", kMeshLayoutTextured);
+        EXPECT_EQ(before.vertexCount, 3u);
+        std::ofstream(file, std::ios::trunc) << R"({"position": [0,0, 1,0, 1,1, 0,0, 1,1, 0,1], "texCoord": [0,0, 1,0, 1,1, 0,0, 1,1, 0,1]})";
+        Mesh after("Rewritten", kMeshLayoutTextured);
+        EXPECT_EQ(after.vertexCount, 6u) << "a tool that rewrites a mesh must see its change";
+    }
+    fs::current_path(home);
+    fs::remove_all(root);
 }

@@ -162,3 +162,36 @@ TEST_F(ProfileFileTest, APipeInThePlaceOfTheFileDoesNotHang)
     EXPECT_EQ(Save(), "Error: Could not open Profile.json\n");
     EXPECT_TRUE(fs::is_fifo(file));
 }
+
+// Every scene switch saves the profile: when nothing changed the file is left alone (no rename,
+// so the same inode and time), and the first real change is written again.
+TEST_F(ProfileFileTest, UnchangedSaveLeavesTheFileUntouched)
+{
+    Load();
+    ASSERT_EQ(Save(), "");
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    EXPECT_EQ(Save(), "");
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "an unchanged profile was written again";
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+
+    profile.spellsCasted += 3;
+    EXPECT_EQ(Save(), "");
+    struct stat changed {};
+    ASSERT_EQ(::stat(file.c_str(), &changed), 0);
+    EXPECT_NE(changed.st_ino, before.st_ino) << "a changed profile must be replaced";
+    EXPECT_NE(ReadText(file).find("\"spells_casted\": 3,"), std::string::npos);
+}
+
+TEST_F(ProfileFileTest, HandEditedFileWithTheSameValuesIsRewrittenInTheGamesLayout)
+{
+    Load();
+    Save();
+    std::string text = ReadText(file);
+    WriteText(file, text.substr(0, text.size() - 1));  // same values, last newline gone
+    Save();
+    EXPECT_EQ(ReadText(file), text) << "a file that differs in any byte is written";
+}

@@ -65,7 +65,7 @@ protected:
             "hit chance": 2.5, "script": "Cantrip", "spell_sprite": "Projectile_Normal", "use_element_color": false,
             "spinning": false, "trail_effect": "Cast_Fire", "hit_effect": "Hit_Fire", "cast_sound": "FireCast",
             "hit_sound": "Boom"})");
-        folder.Script("Cantrip", "on enemy\ndamage fire 2\nburn them\n\non tile\ncreate boulder 1\n\n"
+        folder.Script("Cantrip", "on enemy\ndamage fire 2\nburn them\n\non tile\ncreate boulder 1\ncreate caltrop 12\n\n"
                                  "on self\ndamage normal 1\n\ndescription\nText.\n");
         folder.Definition("Fireball", R"({"name": "Fire_Ball", "element": "fire", "script": "Fireball"})");
     }
@@ -95,6 +95,8 @@ TEST_F(SpellDataCheckFixture, NamesEachSlip)
     EXPECT_TRUE(Mentions(problems, "Scripts/Cantrip.txt: a damage line names another element"));
     EXPECT_TRUE(Mentions(problems, "Scripts/Cantrip.txt: no \"flavor\" text"));
     EXPECT_TRUE(Mentions(problems, "warning: self lines"));
+    EXPECT_TRUE(Mentions(problems, "Scripts/Cantrip.txt: a create line's lifetime 12 is outside 1..10"));
+    EXPECT_FALSE(Mentions(problems, "lifetime 1 is outside")) << "a boulder lasting a round is fine";
     EXPECT_TRUE(Mentions(problems, "Objects/Fireball.json: missing \"cost\""));
     EXPECT_TRUE(Mentions(problems, "\"name\" is \"Fire_Ball\", expected \"Fireball\""));
     EXPECT_TRUE(Mentions(problems, "element \"fire\" does not match SpellList_Normal.json"));

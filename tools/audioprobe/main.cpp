@@ -4,6 +4,10 @@
 //       PLAY_SECONDS and keeps the device open PAUSED_SECONDS longer.
 //   audioprobe level WAV FROM TO
 //       prints the RMS level in dBFS of the file between the two times (seconds).
+//   audioprobe bounds WAV
+//       prints the times (seconds) of the first and last sample above -60 dBFS and the length.
+//       A busy machine starves the mixer thread, so the capture's timeline drifts from the wall
+//       clock: tests find the sound in the file instead of assuming where it is.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -73,13 +77,37 @@ int Level(const std::string& path, double from, double to)
     return 0;
 }
 
+int Bounds(const std::string& path)
+{
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (!file) {
+        std::fprintf(stderr, "audioprobe: cannot read %s\n", path.c_str());
+        return 1;
+    }
+    std::vector<float> frames(static_cast<std::size_t>(info.frames) * info.channels);
+    const sf_count_t got = sf_readf_float(file, frames.data(), info.frames);
+    sf_close(file);
+    constexpr float kAudible = 0.001f;  // -60 dBFS
+    sf_count_t first = -1, last = -1;
+    for (sf_count_t i = 0; i < got * info.channels; ++i) {
+        if (std::fabs(frames[i]) < kAudible) continue;
+        if (first < 0) first = i / info.channels;
+        last = i / info.channels;
+    }
+    const double rate = info.samplerate;
+    std::printf("%.3f %.3f %.3f\n", first < 0 ? -1.0 : first / rate, last < 0 ? -1.0 : last / rate, got / rate);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "play" && argc == 6) return Play(argv[2], argv[3], std::atof(argv[4]), std::atof(argv[5]));
+    if (mode == "bounds" && argc == 3) return Bounds(argv[2]);
     if (mode == "level" && argc == 5) return Level(argv[2], std::atof(argv[3]), std::atof(argv[4]));
-    std::fprintf(stderr, "usage: audioprobe play GAME_DIR NAME PLAY_S PAUSED_S | audioprobe level WAV FROM TO\n");
+    std::fprintf(stderr, "usage: audioprobe play GAME_DIR NAME PLAY_S PAUSED_S | audioprobe level WAV FROM TO | audioprobe bounds WAV\n");
     return 2;
 }
