@@ -7,6 +7,7 @@
 #include "battle/ContextBar.h"
 #include "battle/HandView.h"
 #include "battle/Map.h"
+#include "battle/TutorialPrompt.h"
 #include "engine/Input.h"
 #include "meta/BattleSetup.h"
 #include "render/Text.h"
@@ -65,6 +66,7 @@ MapInterface::MapInterface(Map& owner, std::function<void(BattleLeave)> leaveAct
         }
         leave(where);
     });
+    if (map.tutorial) tutorial = std::make_unique<TutorialPrompt>(map, [this](int scene) { switchScene(scene); });
     hud = std::make_unique<BattleHud>(map);
     texts = std::make_unique<FloatingTextLayer>();
     announcement = ui::MakeLabel("", 26.0f, glm::vec4(1.0f, 0.0f, 0.0f, 1.0f), kAlignCenter);
@@ -134,7 +136,18 @@ void MapInterface::ShowWizardPanel(Wizard& wizard)
 
 void MapInterface::TutorialMilestone(int milestone)
 {
+    if (tutorial) {
+        if (milestone == 0) tutorial->OnReady();
+        if (milestone == 2) tutorial->OnTokenCollected();
+        if (milestone == 5) tutorial->OnDummyDestroyed();
+    }
     if (onTutorialMilestone) onTutorialMilestone(milestone);
+}
+
+void MapInterface::TutorialWalkEnded(bool onToken, bool onFireTile)
+{
+    if (tutorial) tutorial->OnWalkEnded(onToken, onFireTile);
+    BattleHooks::TutorialWalkEnded(onToken, onFireTile);  // the scene's hook hears 1 and 3 as before
 }
 
 void MapInterface::Resize(int newWidth, int newHeight)
@@ -167,6 +180,7 @@ void MapInterface::Draw()
     }
     if (!announcement->sourceText.empty()) announcement->Draw();
     prompts->Draw();
+    if (tutorial) tutorial->Draw();
     if (map.battleOver) {
         closingPanel->Draw();
         closingText->Draw();

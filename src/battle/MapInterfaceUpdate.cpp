@@ -9,6 +9,7 @@
 #include "battle/Map.h"
 #include "battle/MapInterface.h"
 #include "battle/OutcomePreview.h"
+#include "battle/TutorialPrompt.h"
 #include "engine/Input.h"
 #include "engine/Log.h"
 #include "meta/BattleSetup.h"
@@ -66,6 +67,10 @@ void MapInterface::Shortcut(battle_shortcuts::Shortcut shortcut)
     case Action::EndTurn: {
         // Enter answers the question on screen with its first button ("Ready", "Ready!", "Yes");
         // otherwise it is the "EndTurn" button, question included.
+        if (tutorial && tutorial->Shown()) {
+            tutorial->Press();
+            break;
+        }
         prompts->Sync();
         if (ButtonPrompt* shown = prompts->Shown()) {
             if (shown != prompts->unplayable.get() && shown->buttons[0]->onClick) shown->buttons[0]->onClick();
@@ -102,7 +107,8 @@ void MapInterface::UpdatePointer(float dt)
 {
     glm::vec2 viewport(static_cast<float>(width), static_cast<float>(height));
     bool inPlay = !map.mapView && !map.battleOver;
-    // Topmost first: a prompt, the cards, the bar, the HUD panels; then the tiles.
+    // Topmost first: the tutorial's text, a prompt, the cards, the bar, the HUD panels; then the tiles.
+    if (tutorial) tutorial->Update(dt);
     prompts->Update(dt);
     hand->Update(dt, viewport);
     bar->visible = inPlay;

@@ -260,7 +260,6 @@ void GameMap::OnResize(int width, int height)
 
 void GameMap::OnSettingChanged()
 {
-    if (map && map->tutorial) return;
     SoundSystem::Instance().SetPaused("BattleMusic", !UserConfig.music);
 }
 
