@@ -69,7 +69,7 @@ public:
     // Whether a player's input is taken now.
     bool AcceptsPlayerInput() const;
     bool AcceptsComputerInput() const;
-    bool AnyPromptShown() const { return bannerShown || welcomeShown || endTurnPromptShown || unplayableShown; }
+    bool AnyPromptShown() const { return bannerShown || welcomeShown || endTurnPromptShown || unplayableShown || tutorialShown; }
 
     // The model the widgets show.
     Wizard* selectedWizard = nullptr;
@@ -85,6 +85,7 @@ public:
     bool welcomeDone = false;
     bool endTurnPromptShown = false;
     bool unplayableShown = false;
+    bool tutorialShown = false;  // the training's explanation is up (its prompt is the interface's)
     bool exitRequested = false;  // the closing panel has passed: the scene leaves for the victory screen
     float closingPanelY = 0.0f;
     bool closingStarted = false;

@@ -164,6 +164,7 @@ bool BattleControls::PressReady()
     bannerShown = false;
     map->turns.StartTurn();
     map->hooks->ControlsChanged();
+    if (map->tutorial) map->hooks->TutorialMilestone(0);
     return true;
 }
 

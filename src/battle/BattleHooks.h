@@ -34,6 +34,14 @@ public:
     virtual void HandChanged(Wizard& wizard) { (void)wizard; }
     // The info panel should show this wizard (an enemy or a defeated one was clicked).
     virtual void ShowWizardPanel(Wizard& wizard) { (void)wizard; }
-    // The tutorial reached a milestone (1 reached a token, 2 collected, 3 reached a Fire_Tile, 5 dummy destroyed).
+    // The tutorial's progress: 0 the turn banner's "Ready" pressed, 1 a walk ended on a token,
+    // 2 a token collected, 3 a walk ended on a "Fire_Tile", 5 the dummy destroyed.
     virtual void TutorialMilestone(int milestone) { (void)milestone; }
+    // A walk in the tutorial ended on a token and/or a "Fire_Tile": one event, so a tile that is
+    // both is judged once.
+    virtual void TutorialWalkEnded(bool onToken, bool onFireTile)
+    {
+        if (onToken) TutorialMilestone(1);
+        if (onFireTile) TutorialMilestone(3);
+    }
 };

@@ -177,8 +177,9 @@ void Map::OnWalkEnded(Wizard& wizard, Tile* destination)
     if (destination) {
         bool spent = wizard.ap < 1 || !wizard.Alive();
         destination->SetTint(spent ? Tile::kTintRed : Tile::kTintWhite);
-        if (tutorial && destination->object && destination->object->IsToken()) hooks->TutorialMilestone(1);
-        if (tutorial && destination->biome == "Fire_Tile") hooks->TutorialMilestone(3);
+        bool onToken = destination->object && destination->object->IsToken();
+        bool onFire = destination->biome == "Fire_Tile";
+        if (tutorial && (onToken || onFire)) hooks->TutorialWalkEnded(onToken, onFire);
     }
     controls.OnWalkEnded(wizard);
 }

@@ -1,5 +1,7 @@
 #include "battle/MapInterface.h"
 
+#include <algorithm>
+
 #include "battle/BattleCheats.h"
 #include "battle/BattleHud.h"
 #include "battle/BattlePrompts.h"
@@ -7,6 +9,7 @@
 #include "battle/ContextBar.h"
 #include "battle/HandView.h"
 #include "battle/Map.h"
+#include "battle/TutorialPrompt.h"
 #include "engine/Input.h"
 #include "meta/BattleSetup.h"
 #include "render/Text.h"
@@ -65,10 +68,12 @@ MapInterface::MapInterface(Map& owner, std::function<void(BattleLeave)> leaveAct
         }
         leave(where);
     });
+    if (map.tutorial) tutorial = std::make_unique<TutorialPrompt>(map, [this](int scene) { switchScene(scene); });
     hud = std::make_unique<BattleHud>(map);
     texts = std::make_unique<FloatingTextLayer>();
     announcement = ui::MakeLabel("", 26.0f, glm::vec4(1.0f, 0.0f, 0.0f, 1.0f), kAlignCenter);
     preview = ui::MakeLabel("", 18.0f, glm::vec4(1.0f), kAlignLeft);
+    previewBack = ui::MakeSprite("None", glm::vec2(1.0f), "static", glm::vec4(0.08f, 0.06f, 0.1f, 0.85f));
     previewBar = std::make_unique<Bar>(1.0f, 1.0f, 0.0f, 0.0f, 90.0f, 10.0f);
     previewBar->UseInterfaceSpace();
     closingPanel = ui::MakeSprite("Menu_Book", glm::vec2(640.0f, 360.0f));
@@ -110,10 +115,13 @@ int MapInterface::VictoryScene(bool campaign, bool tutorialFinished)
 
 void MapInterface::ShowFloatingText(const FloatingText& text)
 {
+    // Damage numbers are sized by the damage (2 damage asks for 20): small numbers are raised to a
+    // size that reads over a busy tile at 1280 x 720.
+    const float size = std::max(text.size, kMinFloatingTextSize);
     if (text.follow)
-        texts->Add(text.text, static_cast<const Object*>(text.follow), text.lifetime, text.size, text.colour);
+        texts->Add(text.text, static_cast<const Object*>(text.follow), text.lifetime, size, text.colour);
     else
-        texts->Add(text.text, text.position, text.lifetime, text.size, text.colour);
+        texts->Add(text.text, text.position, text.lifetime, size, text.colour);
 }
 
 void MapInterface::GlideCamera(glm::vec2 position)
@@ -134,7 +142,18 @@ void MapInterface::ShowWizardPanel(Wizard& wizard)
 
 void MapInterface::TutorialMilestone(int milestone)
 {
+    if (tutorial) {
+        if (milestone == 0) tutorial->OnReady();
+        if (milestone == 2) tutorial->OnTokenCollected();
+        if (milestone == 5) tutorial->OnDummyDestroyed();
+    }
     if (onTutorialMilestone) onTutorialMilestone(milestone);
+}
+
+void MapInterface::TutorialWalkEnded(bool onToken, bool onFireTile)
+{
+    if (tutorial) tutorial->OnWalkEnded(onToken, onFireTile);
+    BattleHooks::TutorialWalkEnded(onToken, onFireTile);  // the scene's hook hears 1 and 3 as before
 }
 
 void MapInterface::Resize(int newWidth, int newHeight)
@@ -159,14 +178,16 @@ void MapInterface::Draw()
     }
     texts->Draw();
     hud->Draw();
-    bar->Draw();
     hand->Draw();
+    bar->Draw();
     if (!preview->sourceText.empty()) {
+        previewBack->Draw();
         preview->Draw();
         previewBar->Draw();
     }
     if (!announcement->sourceText.empty()) announcement->Draw();
     prompts->Draw();
+    if (tutorial) tutorial->Draw();
     if (map.battleOver) {
         closingPanel->Draw();
         closingText->Draw();

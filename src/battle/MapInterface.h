@@ -20,6 +20,7 @@ class Map;
 class Object;
 class Text;
 class Tile;
+class TutorialPrompt;
 
 // The battle's visible controls: turns the mouse and the keys into the controls' entry points and
 // shows their model. It owns the context bar, the shown hand, the prompts, the pause book, the HUD
@@ -60,6 +61,7 @@ public:
     void SwitchMusic(bool on, bool alternative) override;
     void ShowWizardPanel(Wizard& wizard) override;
     void TutorialMilestone(int milestone) override;
+    void TutorialWalkEnded(bool onToken, bool onFireTile) override;
 
     // Hooks of the scene around the battle.
     std::function<void(bool on, bool alternative)> onMusicSwitch;
@@ -70,6 +72,7 @@ public:
     std::unique_ptr<ContextBar> bar;
     std::unique_ptr<HandView> hand;
     std::unique_ptr<BattlePrompts> prompts;
+    std::unique_ptr<TutorialPrompt> tutorial;  // only in the training exercise
     std::unique_ptr<PauseMenu> pause;
     std::unique_ptr<BattleHud> hud;
     std::unique_ptr<FloatingTextLayer> texts;
@@ -78,8 +81,10 @@ public:
     std::unique_ptr<Object> closingPanel;
     std::unique_ptr<Text> closingText;
     std::unique_ptr<Text> preview;
+    std::unique_ptr<Object> previewBack;  // the dark backing that keeps the preview readable
     std::unique_ptr<Bar> previewBar;
     bool victoryRequested = false;
+    static constexpr float kMinFloatingTextSize = 36.0f;
     int width = 1280;
     int height = 720;
 

@@ -3,6 +3,7 @@
 #include "battle/Map.h"
 #include "engine/Log.h"
 #include "engine/Random.h"
+#include "meta/TutorialScript.h"
 #include "render/Emitter.h"
 #include "spells/SpellBook.h"
 
@@ -63,7 +64,7 @@ const Spell* DrawSecond(Map& map, int element, const Spell* first)
 
 void GrantTutorial(Map& map, Wizard& wizard, int held)
 {
-    int count = held < 3 ? 2 : held == 3 ? 1 : 0;
+    int count = TutorialScript::FireballsFor(held);
     for (int i = 0; i < count; ++i) {
         const Spell* fireball = map.SpellOfElementByName(1, "Fireball");
         if (!fireball) {

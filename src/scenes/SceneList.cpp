@@ -4,6 +4,7 @@
 #include "meta/GameCampaignVictory.h"
 #include "meta/GameVictory.h"
 #include "meta/Intro.h"
+#include "meta/MenuCampaign.h"
 #include "meta/MenuCodex.h"
 #include "meta/MenuMain.h"
 #include "meta/MenuSetup.h"
@@ -12,15 +13,7 @@
 #include "scenes/GameMap.h"
 #include "scenes/Level2.h"
 #include "scenes/ParticleTest.h"
-#include "scenes/PlaceholderScene.h"
 #include "scenes/SpellCardTest.h"
-
-namespace {
-std::unique_ptr<Scene> Placeholder(const char* name, float r, float g, float b)
-{
-    return std::make_unique<PlaceholderScene>(name, r, g, b);
-}
-}  // namespace
 
 std::vector<std::unique_ptr<Scene>> BuildSceneList()
 {
@@ -36,7 +29,7 @@ std::vector<std::unique_ptr<Scene>> BuildSceneList()
     scenes.push_back(std::make_unique<Intro>());
     scenes.push_back(std::make_unique<MenuSetup>());
     scenes.push_back(std::make_unique<Credits>());
-    scenes.push_back(Placeholder("MenuCampaign", 0.20f, 0.26f, 0.16f));
+    scenes.push_back(std::make_unique<MenuCampaign>());
     scenes.push_back(std::make_unique<GameCampaignVictory>());
     scenes.push_back(std::make_unique<MenuStats>());
     return scenes;

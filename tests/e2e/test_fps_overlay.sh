@@ -8,7 +8,7 @@ dark_pixels() {
   convert "$1" -crop 120x40+0+105 -colorspace gray -threshold 5% -negate -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
-# A scene with a plain, light clear colour, so only the counter's text is dark there.
+# The campaign map: nothing near black in its top-left corner, so only the counter's text is dark there.
 start_game --scene 11
 win=$(wait_window)
 wait_log "^Current Scene: MenuCampaign$"

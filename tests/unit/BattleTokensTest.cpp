@@ -141,7 +141,23 @@ TEST(BattleTokens, TutorialGrantsFireballs)
     g.PickUp();
     EXPECT_EQ(g.wizard().CountNonCantrips(), 2);
     for (const Spell* s : g.wizard().hand) EXPECT_TRUE(s->name == "Cantrip" || s->name == "Fireball");
-    EXPECT_EQ(g.harness.hooks.milestones, (std::vector<int>{2}));
+    // The first turn's "Ready", then the collection.
+    EXPECT_EQ(g.harness.hooks.milestones, (std::vector<int>{0, 2}));
+}
+
+TEST(BattleTokens, TutorialFireballsFollowTheHandSize)
+{
+    LogCapture log("battle_tokens_tutorial_hand.log");
+    HarnessOptions options = FixtureOptions();
+    options.tutorial = true;
+    const int granted[] = {2, 2, 2, 1, 0};
+    for (int held = 0; held <= 4; ++held) {
+        Game g(OnToken(), options);
+        g.Fill(held);
+        ASSERT_EQ(g.wizard().CountNonCantrips(), held);
+        g.PickUp();
+        EXPECT_EQ(g.wizard().CountNonCantrips(), held + granted[held]) << held << " held";
+    }
 }
 
 TEST(BattleTokens, TileObjectsActOnEveryTurnStartAndCreationRules)

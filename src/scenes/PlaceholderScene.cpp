@@ -1,8 +1,0 @@
-#include "scenes/PlaceholderScene.h"
-
-#include "scenes/ClearScreen.h"
-
-void PlaceholderScene::Render()
-{
-    ClearScreen(r, g, b);
-}
