@@ -3,13 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "spells/SpellTypes.h"
+
 class Spell;
 
 // What the computer reads of one spell in a hand: the numbers and the effect summary its weight
 // and searches use, with reach and hit chance already adjusted for the holder's statuses by the
 // same rule the cards and target marks use. `spell` identifies the card to select; it is never
 // dereferenced by the decision code, so fixtures may leave it empty.
-struct AiSpell {
+struct AiSpell : SpellEffects {
     const Spell* spell = nullptr;
     std::string name;
     std::int32_t element = 0;  // 0 normal, 1 fire .. 4 wind
@@ -18,22 +20,6 @@ struct AiSpell {
     std::int32_t reach = 0;    // range after blindness: every distance test uses this
     std::int32_t size = 1;
     std::int32_t hitChance = 0;  // after confusion
-    std::int32_t selfDamageTotal = 0;
-    std::int32_t enemyDamageTotal = 0;
-    std::int32_t createArea = 0;
-    bool damagesEnemy = false;
-    bool harmsSelf = false;
-    bool harmsAlly = false;
-    bool healsEnemy = false;
-    bool healsSelf = false;
-    bool healsAlly = false;
-    bool afflictsEnemy = false;
-    bool changesSelfStatus = false;
-    bool changesAllyStatus = false;
-    bool createsObstacle = false;
-    bool createsHazard = false;
-    bool createsBoon = false;
-    bool createsObjects = false;
     // Which script sections hold commands: together they decide which tiles are valid targets.
     bool hasSelfCommands = false;
     bool hasEnemyCommands = false;

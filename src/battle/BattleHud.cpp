@@ -13,6 +13,8 @@ BattleHud::BattleHud(Map& owner) : map(owner)
 {
     info = std::make_unique<InfoPanel>();
     ap = std::make_unique<AP>();
+    // Above the top of a raised card, below a column of five portraits.
+    ap->SetBottomClearance(kApClearance);
     turnDisplay = std::make_unique<TurnDisplay>();
     for (int side = 1; side <= 2; ++side) turnDisplay->AddBanner(map.factions[side - 1], side);
     int slots[2] = {0, 0};
@@ -41,16 +43,19 @@ TileView BattleHud::ViewOf(const Tile& tile)
     return view;
 }
 
-int BattleHud::PreviewCost(const Map& map)
+int BattleHud::PreviewCost(Map& map)
 {
     const Wizard* wizard = map.controls.selectedWizard;
     if (!wizard) return 0;
     int spellCost = 0;
     if (wizard->selectedCard >= 0 && wizard->selectedCard < static_cast<int>(wizard->hand.size()))
         spellCost = wizard->hand[static_cast<std::size_t>(wizard->selectedCard)]->cost;
-    const Tile* hovered = map.hoveredTile;
-    int walkCost = hovered && wizard->tile ? distanceBetweenTiles(wizard->tile, hovered) : -1;
-    return ApPreviewCost(map.state, wizard->ap, spellCost, hovered && hovered->highlighted, walkCost);
+    Tile* hovered = map.hoveredTile;
+    bool walkShown = map.state == Map::kWalkMode && hovered && hovered->highlighted && wizard->tile;
+    // The walk pays the path it takes, which bends round Boulders and holes; only walk mode
+    // searches, and never beyond the wizard's points.
+    int walkCost = walkShown ? PathCost(map, wizard->tile, hovered, wizard->ap) : -1;
+    return ApPreviewCost(map.state, wizard->ap, spellCost, walkShown, walkCost);
 }
 
 bool BattleHud::Update(float dt)

@@ -26,13 +26,15 @@ public:
     // The info panel shows this tile until the mouse hovers another one.
     void PinTile(const Tile* tile) { pinned = tile; }
     static TileView ViewOf(const Tile& tile);
-    // The AP cost the row previews now (a spell while aiming, a walk to the hovered tile).
-    static int PreviewCost(const Map& map);
+    // The AP cost the row previews now (a spell while aiming, the path's cost of a walk to the
+    // hovered tile).
+    static int PreviewCost(Map& map);
 
     std::unique_ptr<InfoPanel> info;
     std::unique_ptr<AP> ap;
     std::unique_ptr<TurnDisplay> turnDisplay;
     std::vector<std::unique_ptr<Profile>> profiles;  // parallel to the map's wizards
+    static constexpr float kApClearance = 335.0f;
 
 private:
     Map& map;

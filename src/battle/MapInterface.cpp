@@ -1,5 +1,7 @@
 #include "battle/MapInterface.h"
 
+#include <algorithm>
+
 #include "battle/BattleCheats.h"
 #include "battle/BattleHud.h"
 #include "battle/BattlePrompts.h"
@@ -71,6 +73,7 @@ MapInterface::MapInterface(Map& owner, std::function<void(BattleLeave)> leaveAct
     texts = std::make_unique<FloatingTextLayer>();
     announcement = ui::MakeLabel("", 26.0f, glm::vec4(1.0f, 0.0f, 0.0f, 1.0f), kAlignCenter);
     preview = ui::MakeLabel("", 18.0f, glm::vec4(1.0f), kAlignLeft);
+    previewBack = ui::MakeSprite("None", glm::vec2(1.0f), "static", glm::vec4(0.08f, 0.06f, 0.1f, 0.85f));
     previewBar = std::make_unique<Bar>(1.0f, 1.0f, 0.0f, 0.0f, 90.0f, 10.0f);
     previewBar->UseInterfaceSpace();
     closingPanel = ui::MakeSprite("Menu_Book", glm::vec2(640.0f, 360.0f));
@@ -112,10 +115,13 @@ int MapInterface::VictoryScene(bool campaign, bool tutorialFinished)
 
 void MapInterface::ShowFloatingText(const FloatingText& text)
 {
+    // Damage numbers are sized by the damage (2 damage asks for 20): small numbers are raised to a
+    // size that reads over a busy tile at 1280 x 720.
+    const float size = std::max(text.size, kMinFloatingTextSize);
     if (text.follow)
-        texts->Add(text.text, static_cast<const Object*>(text.follow), text.lifetime, text.size, text.colour);
+        texts->Add(text.text, static_cast<const Object*>(text.follow), text.lifetime, size, text.colour);
     else
-        texts->Add(text.text, text.position, text.lifetime, text.size, text.colour);
+        texts->Add(text.text, text.position, text.lifetime, size, text.colour);
 }
 
 void MapInterface::GlideCamera(glm::vec2 position)
@@ -172,9 +178,10 @@ void MapInterface::Draw()
     }
     texts->Draw();
     hud->Draw();
-    bar->Draw();
     hand->Draw();
+    bar->Draw();
     if (!preview->sourceText.empty()) {
+        previewBack->Draw();
         preview->Draw();
         previewBar->Draw();
     }

@@ -81,8 +81,10 @@ public:
     std::unique_ptr<Object> closingPanel;
     std::unique_ptr<Text> closingText;
     std::unique_ptr<Text> preview;
+    std::unique_ptr<Object> previewBack;  // the dark backing that keeps the preview readable
     std::unique_ptr<Bar> previewBar;
     bool victoryRequested = false;
+    static constexpr float kMinFloatingTextSize = 36.0f;
     int width = 1280;
     int height = 720;
 

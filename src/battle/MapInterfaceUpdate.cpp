@@ -30,6 +30,11 @@ constexpr int kKeyC = 67;
 // Where the bar sits: just above the resting cards while they show, at the bottom edge otherwise.
 constexpr float kBarAboveCards = 286.0f;
 constexpr float kBarAtBottom = 46.0f;
+// The outcome preview: its distance from the cursor, the height of one of its lines and half the
+// width of its health bar (the Bar made in the constructor).
+constexpr float kPreviewGap = 28.0f;
+constexpr float kPreviewLine = 24.0f;
+constexpr float kPreviewBarHalfWidth = 90.0f;
 }  // namespace
 
 void MapInterface::Key(int key)
@@ -107,15 +112,16 @@ void MapInterface::UpdatePointer(float dt)
 {
     glm::vec2 viewport(static_cast<float>(width), static_cast<float>(height));
     bool inPlay = !map.mapView && !map.battleOver;
-    // Topmost first: the tutorial's text, a prompt, the cards, the bar, the HUD panels; then the tiles.
+    // Topmost first: the tutorial's text, a prompt, the bar, the cards, the HUD panels; then the
+    // tiles. The bar lies over the cards so that a raised card never hides "Back" or "End Turn".
     if (tutorial) tutorial->Update(dt);
     prompts->Update(dt);
-    hand->Update(dt, viewport);
     bar->visible = inPlay;
     bar->Show(map.controls.buttons);
     bar->enabled = map.controls.AcceptsPlayerInput();
     bar->SetCentre({0.0f, -viewport.y * 0.5f + (hand->Shown() ? kBarAboveCards : kBarAtBottom)});
     bar->Update(dt);
+    hand->Update(dt, viewport);
     if (inPlay) hud->Update(dt);
     UpdateTiles();
     const ui::PointerState& pointer = ui::Pointer();
@@ -172,14 +178,24 @@ void MapInterface::UpdatePreview()
     for (const std::string& line : outcome.Lines()) lines += (lines.empty() ? "" : "\n") + line;
     if (preview->sourceText != lines) preview->setText(lines);
     if (lines.empty()) return;
-    // Beside the cursor, kept on screen.
-    glm::vec2 at = ui::CursorUi() + glm::vec2(28.0f, -20.0f);
-    at.x = std::min(at.x, static_cast<float>(width) * 0.5f - 260.0f);
-    preview->setPosition(at.x, at.y);
+    // Beside the cursor on the side away from the tile info panel (the right), on a dark backing
+    // so that it reads on any tile, with the health bar above the lines; kept on screen.
+    const float textWidth = std::max(ui::TextWidth(*preview), 2.0f * kPreviewBarHalfWidth);
+    const float blockHeight = kPreviewLine * static_cast<float>(1 + std::count(lines.begin(), lines.end(), '\n'));
+    const glm::vec2 cursor = ui::CursorUi();
+    const float halfWidth = static_cast<float>(width) * 0.5f, halfHeight = static_cast<float>(height) * 0.5f;
+    float x = cursor.x > 0.0f ? cursor.x - kPreviewGap - textWidth : cursor.x + kPreviewGap;
+    x = std::clamp(x, -halfWidth + 12.0f, std::max(halfWidth - 12.0f - textWidth, -halfWidth + 12.0f));
+    const float y = std::clamp(cursor.y, -halfHeight + blockHeight, halfHeight - blockHeight - 40.0f);
+    preview->setPosition(x, y);
     preview->Update(0.0f);
+    const float barY = y + blockHeight * 0.5f + 16.0f;
+    const float top = barY + 14.0f, bottom = y - blockHeight * 0.5f - 8.0f;
+    ui::PlaceSprite(*previewBack, {x + textWidth * 0.5f, (top + bottom) * 0.5f}, {textWidth * 0.5f + 12.0f, (top - bottom) * 0.5f});
+    previewBack->Update(0.0f);
     previewBar->maxValue = static_cast<float>(std::max(outcome.maxHealth, 1));
     previewBar->currentValue = static_cast<float>(outcome.healthAfter);
-    previewBar->SetPosition(at + glm::vec2(90.0f, 30.0f));
+    previewBar->SetPosition({x + kPreviewBarHalfWidth, barY});
     previewBar->Update(0.0f);
     if (outcome.maxHealth <= 0) previewBar->currentValue = 0.0f;
 }

@@ -13,28 +13,6 @@
 
 namespace screenparts {
 
-std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, glm::vec2 halfSize, const std::string& program)
-{
-    auto picture = std::make_unique<Object>();
-    picture->name = texture;
-    auto* sprite = new Texture("SquareMesh", texture);
-    sprite->program = program;
-    picture->AddComponent(sprite);
-    auto* placement = new AnchorTransform();
-    placement->setPosition(at);
-    placement->setScale(halfSize);
-    picture->AddComponent(placement);
-    return picture;
-}
-
-std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size, glm::vec4 color)
-{
-    auto label = std::make_unique<Text>(text, glm::vec2(0.0f), color);
-    label->setScale(size);
-    label->setPosition(at.x, at.y);
-    return label;
-}
-
 int FrameCount(const Object& picture)
 {
     const auto* sprite = picture.Get<Texture>();

@@ -4,6 +4,8 @@
 
 #include <glm/glm.hpp>
 
+#include "meta/FrontEndKit.h"
+
 class Background;
 class Object;
 class Text;
@@ -17,12 +19,9 @@ inline constexpr float kDescriptionWrap = 34.0f;
 inline constexpr float kReportSize = 24.0f;
 inline constexpr float kReportWrap = 30.0f;
 
-// A picture in interface space: an AnchorTransform at `at` with half-size `halfSize`, drawn with
-// mesh "SquareMesh" and the given program.
-std::unique_ptr<Object> MakePicture(const std::string& texture, glm::vec2 at, glm::vec2 halfSize,
-                                    const std::string& program = "static");
-// An interface text at `at`, letters `size` units tall.
-std::unique_ptr<Text> MakeText(const std::string& text, glm::vec2 at, float size, glm::vec4 color);
+// Pictures and texts are made as on every other front-end screen.
+using frontend::MakePicture;
+using frontend::MakeText;
 // Shows frame `frame` of a sheet picture (held there; limited to the sheet's frames).
 void ShowFrame(Object& picture, int frame);
 // How many frames the picture's texture has (0 when it has none).

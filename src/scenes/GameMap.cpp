@@ -71,7 +71,7 @@ void GameMap::Load()
 {
     if (ShaderLibrary* shaders = render::Shaders())
         LoadPrograms(*shaders, {"basic", "static", "basic_anim", "water", "tile", "pawn_anim", "pawn_ui_anim", "button",
-                                "text", "bar", "arrow_anim", "static_anim", "banner_anim", "background"});
+                                "text", "bar", "arrow_anim", "static_anim", "banner_anim", "background", "Particle"});
     // A battle starts clean: nothing of an earlier battle's outcome or locks carries over.
     BattleSetup.winner = -1;
     BattleSetup.turnsUsed = 0;

@@ -21,7 +21,7 @@ struct SpellCommand {
 // One spell: its numbers and presentation from the definition file, and what its script does.
 // Spells live in the SpellBook, built in place and never copied or moved, so every hand and card
 // can hold a plain pointer and all of them share one `backedOut` flag.
-class Spell {
+class Spell : public SpellEffects {
 public:
     Spell();
     Spell(const Spell&) = delete;
@@ -38,23 +38,6 @@ public:
     std::string description = "ERROR";
     std::string flavor;
 
-    // Effect summary, raised while the script is parsed; the computer player weighs spells by it.
-    bool damagesEnemy = false;
-    bool harmsSelf = false;
-    bool harmsAlly = false;
-    bool healsEnemy = false;
-    bool healsSelf = false;
-    bool healsAlly = false;
-    bool afflictsEnemy = false;
-    bool changesSelfStatus = false;
-    bool changesAllyStatus = false;
-    bool createsObstacle = false;
-    bool createsHazard = false;
-    bool createsBoon = false;
-    std::int32_t selfDamageTotal = 0;
-    std::int32_t enemyDamageTotal = 0;
-    std::int32_t createArea = 0;
-
     bool useElementColor = true;
     bool spinning = false;
     std::string spellSprite;
@@ -62,7 +45,6 @@ public:
     std::string hitEffect;
     std::string castSound;
     std::string hitSound;
-    bool createsObjects = false;
 
     std::vector<SpellCommand> selfCommands;
     std::vector<SpellCommand> enemyCommands;

@@ -32,3 +32,24 @@ enum class CreateType : std::int32_t {
     Ambrosia = 6,
     HotCoal = 7,
 };
+
+// What a spell's script does, summed up while it is parsed: the cards show the totals and the
+// computer player weighs spells by the flags.
+struct SpellEffects {
+    bool damagesEnemy = false;
+    bool harmsSelf = false;
+    bool harmsAlly = false;
+    bool healsEnemy = false;
+    bool healsSelf = false;
+    bool healsAlly = false;
+    bool afflictsEnemy = false;
+    bool changesSelfStatus = false;
+    bool changesAllyStatus = false;
+    bool createsObstacle = false;
+    bool createsHazard = false;
+    bool createsBoon = false;
+    bool createsObjects = false;
+    std::int32_t selfDamageTotal = 0;
+    std::int32_t enemyDamageTotal = 0;
+    std::int32_t createArea = 0;
+};

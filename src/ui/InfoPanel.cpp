@@ -22,7 +22,7 @@ InfoPanel::InfoPanel()
     placement->setScale(kHalfWidth, kHalfHeight);
     AddComponent(placement);
     frame = ui::MakeSprite("Wizard_Frame", glm::vec2(kHalfWidth, kHalfHeight));
-    paper = ui::MakeSprite("None", glm::vec2(kHalfWidth - kMargin, kHalfHeight - 44.0f), "static", kPaper);
+    paper = ui::MakeSprite("None", glm::vec2(kHalfWidth - kMargin, kHalfHeight - 38.0f), "static", kPaper);
     selector = ui::MakeSprite("Button_Selector", glm::vec2(12.0f, 12.0f));
     title = ui::MakeLabel("TILE INFO", 24.0f, kTitleInk, kAlignCenter);
     coordinates = ui::MakeLabel("", 20.0f, kTitleInk, kAlignCenter);
@@ -65,17 +65,19 @@ void InfoPanel::Layout()
 {
     const int anchor = leftSide ? AnchorTransform::kLeftCenter : AnchorTransform::kRightCenter;
     const float inward = kHalfWidth + 12.0f;
-    const glm::vec2 at = ui::HudPoint(anchor, glm::vec2(leftSide ? inward : -inward, 40.0f));
+    // Below a column of five portraits and above the top of the resting cards.
+    const glm::vec2 at = ui::HudPoint(anchor, glm::vec2(leftSide ? inward : -inward, -40.0f));
     Get<AnchorTransform>()->setPosition(at);
     ui::PlaceSprite(*frame, at, glm::vec2(kHalfWidth, kHalfHeight));
-    ui::PlaceSprite(*paper, at + glm::vec2(0.0f, -30.0f), glm::vec2(kHalfWidth - kMargin, kHalfHeight - 44.0f));
+    ui::PlaceSprite(*paper, at + glm::vec2(0.0f, -24.0f), glm::vec2(kHalfWidth - kMargin, kHalfHeight - 38.0f));
     // The gold corner brackets frame the coordinates of the tile shown.
-    ui::PlaceSprite(*selector, at + glm::vec2(0.0f, kHalfHeight - 54.0f), glm::vec2(68.0f, 14.0f));
-    title->setPosition(at.x, at.y + kHalfHeight - 28.0f);
-    coordinates->setPosition(at.x, at.y + kHalfHeight - 54.0f);
-    biome->setPosition(at.x + kTextLeft, at.y - 4.0f);
-    alignment->setPosition(at.x + kTextLeft, at.y - 28.0f);
-    objectText->setPosition(at.x + kTextLeft, at.y - 38.0f);
+    ui::PlaceSprite(*selector, at + glm::vec2(0.0f, kHalfHeight - 50.0f), glm::vec2(68.0f, 14.0f));
+    title->setPosition(at.x, at.y + kHalfHeight - 26.0f);
+    coordinates->setPosition(at.x, at.y + kHalfHeight - 50.0f);
+    // Four lines of 22 units on the paper (the object's two lines are one text, top-aligned).
+    biome->setPosition(at.x + kTextLeft, at.y + 4.0f);
+    alignment->setPosition(at.x + kTextLeft, at.y - 18.0f);
+    objectText->setPosition(at.x + kTextLeft, at.y - 26.0f);
 }
 
 void InfoPanel::Update(float dt)

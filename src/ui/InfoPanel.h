@@ -15,7 +15,7 @@ class Text;
 class InfoPanel : public Object {
 public:
     static constexpr float kHalfWidth = 175.0f;
-    static constexpr float kHalfHeight = 105.0f;
+    static constexpr float kHalfHeight = 92.0f;
 
     InfoPanel();
     ~InfoPanel() override;

@@ -12,7 +12,9 @@
 
 namespace {
 const glm::vec4 kLightInk(0.96f, 0.92f, 0.8f, 1.0f);
-constexpr float kSlotStep = 80.0f;
+// Five portraits a side (the largest battles) end 300 units below the top edge, clear of the AP row
+// and of the tile info panel beneath them at 1280 x 720.
+constexpr float kSlotStep = 58.0f;
 const glm::vec2 kHeartHalf(64.0f, 13.0f);
 const glm::vec2 kIconHalf(18.0f, 18.0f);
 }  // namespace
@@ -24,7 +26,7 @@ Profile::Profile(int wizardSide, int wizardSlot) : side(wizardSide), slot(std::m
     placement->setScale(kHalfWidth, kHalfHeight);
     AddComponent(placement);
     frame = ui::MakeSprite("Wizard_Frame", glm::vec2(kHalfWidth, kHalfHeight));
-    text = ui::MakeLabel("", 20.0f, kLightInk, kAlignRight);
+    text = ui::MakeLabel("", 18.0f, kLightInk, kAlignRight);
     heart = ui::MakeSprite("Status_Bar_Heart", kHeartHalf);
     health = std::make_unique<Bar>(1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f);
     health->UseInterfaceSpace();

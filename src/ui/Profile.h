@@ -26,7 +26,7 @@ class Profile : public Object {
 public:
     static constexpr int kStatusTypes = 5;
     static constexpr float kHalfWidth = 120.0f;
-    static constexpr float kHalfHeight = 34.0f;
+    static constexpr float kHalfHeight = 26.0f;
     static constexpr float kIconStep = 40.0f;
 
     // `slot` counts the side's portraits from the top.

@@ -34,6 +34,11 @@ is_green() { local c; c=$(pixel "$1" $((X + $2)) $((Y + $3))); IFS=, read -r r g
 green() { is_green "$@" || fail "$4: no green health at ($2,$3)"; }
 not_green() { ! is_green "$@" || fail "$4: still green health at ($2,$3)"; }
 results() { out_count "tileEventHandler result was ID $1\$"; }
+# red_count FILE X Y W H: pixels of the window box (X, Y, W x H) in a floating text's red.
+red_count() {
+  convert "$1" -crop "$4x$5+$((X + $2))+$((Y + $3))" +repage -fx "r > 0.5 && g < 0.3 && b < 0.3" \
+    -format "%[fx:int(mean * w * h + 0.5)]" info:
+}
 
 wait_log "MapInterface: prompt: Welcome to Primalites\." 30
 eval "$(xdotool getwindowgeometry --shell "$win")"   # X, Y: placed by now
@@ -47,8 +52,8 @@ press_at $cx $((cy + 100))                       # "Ready"
 wait_log "Turn Manager: Switched to player: 1\. Turn number is: 1"
 sleep 1.2                                         # the camera glides to side 1's wizard (0, 1)
 start=$(shot turn_start)
-green "$start" 140 46 "side 1's portrait at full health"
-green "$start" 1150 46 "side 2's portrait at full health"
+green "$start" 140 38 "side 1's portrait at full health"
+green "$start" 1150 38 "side 2's portrait at full health"
 
 # Deselect on the water, then select the wizard with the mouse and enter walk mode.
 press_at $water_x $water_y
@@ -88,13 +93,20 @@ shot aiming >/dev/null
 casts=$(results 1)
 press_at $((cx + 256)) $cy
 wait_out "tileEventHandler result was ID 1$" $((casts + 1))
-sleep 0.6
-shot cast >/dev/null
-sleep 1.4
+# The damage rises from the enemy as a red number: look for it in the column above the enemy.
+red=0
+for i in 1 2 3 4 5 6; do
+  sleep 0.3
+  cast=$(shot "cast_$i")
+  red=$(red_count "$cast" $((cx + 256 - 40)) $((cy - 150)) 80 140)
+  (( red >= 25 )) && break
+done
+(( red >= 25 )) || fail "no red damage number above the enemy ($red red pixels)"
+sleep 1.0
 hit=$(shot hit)
 # The Cantrip's 2 damage halves side 2's 4 health: the right half of its bar empties.
-not_green "$hit" 1150 46 "side 2's health after the hit"
-green "$hit" 1065 46 "side 2's health left after the hit"
+not_green "$hit" 1150 38 "side 2's health after the hit"
+green "$hit" 1065 38 "side 2's health left after the hit"
 
 # Side 1 ends its turn with the mouse: nothing selected, the bar's "End Turn", then "Yes".
 end_turn_with_mouse() {
@@ -146,7 +158,7 @@ if ! over; then
   # Side 1's cast won: the announcement asks it to end its turn to claim the victory.
   wait_log "MapInterface: announcement: All enemies defeated\." 5
   pending=$(shot victory_pending)
-  not_green "$pending" 1065 46 "side 2's portrait emptied"
+  not_green "$pending" 1065 38 "side 2's portrait emptied"
   end_turn_with_mouse
 fi
 # The closing panel rises, then the victory scene.

@@ -46,10 +46,10 @@ xdotool mousemove $((X + 640)) $((Y + 200))
 page "HUD idle"
 idle=$(shot hud_idle)
 # Info panel on the right edge: its paper inset, the red biome line and the dark alignment line.
-more_than "$(share "$idle" 960 370 260 30 "$paper")" 0.5 || fail "no info panel paper at the right edge"
-more_than "$(share "$idle" 940 314 260 22 'r > 0.55 && g < 0.35 && b < 0.35')" 0.02 || fail "no red biome line"
-more_than "$(share "$idle" 940 338 260 22 "$ink")" 0.02 || fail "no alignment line"
-more_than "$(share "$idle" 1000 226 200 24 "$cream")" 0.03 || fail "no TILE INFO title"
+more_than "$(share "$idle" 960 440 260 30 "$paper")" 0.5 || fail "no info panel paper at the right edge"
+more_than "$(share "$idle" 940 385 260 22 'r > 0.55 && g < 0.35 && b < 0.35')" 0.02 || fail "no red biome line"
+more_than "$(share "$idle" 940 407 260 22 "$ink")" 0.02 || fail "no alignment line"
+more_than "$(share "$idle" 1000 322 200 24 "$cream")" 0.03 || fail "no TILE INFO title"
 # Turn counter at the top centre, portraits with green health in both top corners.
 more_than "$(share "$idle" 570 30 140 30 "$cream")" 0.05 || fail "no turn counter text"
 more_than "$(share "$idle" 30 35 140 20 'g > 0.9 && r < 0.2 && b < 0.2')" 0.2 || fail "no health bars top left"

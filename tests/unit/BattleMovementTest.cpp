@@ -3,6 +3,7 @@
 
 #include "BattleTestSupport.h"
 #include "RenderTestSupport.h"
+#include "battle/BattleHud.h"
 #include "battle/Pathing.h"
 
 namespace {
@@ -89,6 +90,31 @@ TEST(BattleMovement, PathCostIsSilent)
     EXPECT_EQ(PathCost(b.map(), b.at(0, 1), b.at(4, 0), 20), -1);  // walled off
     EXPECT_EQ(PathCost(b.map(), b.at(0, 1), b.at(2, 2), 2), -1);
     EXPECT_FALSE(log.Has("RANGE too short"));
+}
+
+TEST(BattleMovement, WalkPreviewShowsThePathCostRoundABoulder)
+{
+    LogCapture log("battle_move_preview.log");
+    LevelText level = Field();
+    // A Boulder between the wizard on (0,1) and (2,1): two tiles apart, four steps to walk.
+    level.objectMap = "[0,0,0,0,0, 0,2,0,0,0, 0,0,0,0,0]";
+    Begun b(level);
+    Map& map = b.map();
+    Wizard* w = b.harness.WizardOn(0, 1);
+    ASSERT_NE(w, nullptr);
+    map.hoveredTile = b.at(2, 1);
+    EXPECT_EQ(BattleHud::PreviewCost(map), 0) << "nothing previewed outside walk mode";
+    ASSERT_EQ(b.harness.ClickTile(0, 1), 6);
+    ASSERT_TRUE(b.at(2, 1)->highlighted);
+    EXPECT_EQ(BattleHud::PreviewCost(map), 4);
+    map.hoveredTile = b.at(0, 0);
+    EXPECT_EQ(BattleHud::PreviewCost(map), 1);
+    map.hoveredTile = b.at(1, 1);  // the Boulder: marked red, no walk to preview
+    EXPECT_EQ(BattleHud::PreviewCost(map), 0);
+    // What the preview showed is what the walk takes.
+    map.hoveredTile = b.at(2, 1);
+    EXPECT_EQ(b.harness.ClickTile(2, 1), 15);
+    EXPECT_EQ(w->ap, 1);
 }
 
 TEST(BattleMovement, WalkCostsStepsAndCaltropHurtsMidWalk)
