@@ -42,6 +42,26 @@ private:
     GameMap& scene;
 };
 
+// The world rectangle the camera shows, one tile wider on every side (figures, markers and effects
+// reach past their tile). Tiles outside it are not drawn: on the large levels a third of the
+// island lies off screen, and every tile is a draw call of its own.
+struct ViewRect {
+    glm::vec2 low{-1e9f};
+    glm::vec2 high{1e9f};
+    bool Holds(glm::vec2 p) const { return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y; }
+};
+
+ViewRect VisibleWorld()
+{
+    Camera* camera = render::ActiveCamera();
+    if (!camera) return {};
+    const glm::mat4 toWorld = glm::inverse(camera->getViewProjection());
+    const glm::vec2 a(toWorld * glm::vec4(-1.0f, -1.0f, 0.0f, 1.0f));
+    const glm::vec2 b(toWorld * glm::vec4(1.0f, 1.0f, 0.0f, 1.0f));
+    const glm::vec2 margin(Tile::kSize);
+    return {glm::min(a, b) - margin, glm::max(a, b) + margin};
+}
+
 bool KeyDown(int key)
 {
     return UserConfig.window && glfwGetKey(UserConfig.window, key) == GLFW_PRESS;
@@ -212,12 +232,15 @@ void GameMap::Render()
     ClearScreen(0.0f, 0.0f, 0.0f);
     if (backdrop) backdrop->Draw();
     if (!map) return;
-    for (auto& tile : map->tiles) tile->Draw();
+    const ViewRect view = VisibleWorld();
+    for (auto& tile : map->tiles)
+        if (view.Holds(tile->WorldPosition())) tile->Draw();
     for (auto& object : map->objects) object->Draw();
     if (!map->mapView)
         for (auto& wizard : map->wizards) wizard->Draw();
     for (auto& tile : map->tiles)
-        for (auto& [name, emitter] : tile->emitters) emitter->Draw();
+        if (view.Holds(tile->WorldPosition()))
+            for (auto& [name, emitter] : tile->emitters) emitter->Draw();
     for (auto& object : map->objects)
         for (auto& [name, emitter] : object->emitters) emitter->Draw();
     if (!map->mapView)
