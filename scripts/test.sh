@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 echo "== Unit tests with AddressSanitizer + UndefinedBehaviorSanitizer =="
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DPRIMALITES_SANITIZE=ON -DPRIMALITES_GAME=OFF -DPRIMALITES_CONTENT_DIR="$root/build" >/dev/null
-cmake --build "$root/build-asan" --target unit_tests primalites
+cmake --build "$root/build-asan" --target unit_tests primalites battle-sim
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --output-on-failure --timeout 600)
 
